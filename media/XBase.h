@@ -1,0 +1,36 @@
+#pragma once
+
+#include <exception>
+
+// The failure family. A failure is told by its class alone: no class carries a
+// message, a code or a position. Handlers catch by class, from the most specific.
+
+class XBase : public std::exception {
+public:
+    XBase() = default;
+    XBase(const XBase&) = default;
+    ~XBase() override = default;
+};
+
+class XBadFormat : public XBase {};
+class XUnsupportedFormat : public XBase {};
+class XOutOfMemory : public XBase {};
+class XInternalError : public XBase {};
+class XRead : public XBase {};
+class XWrite : public XBase {};
+class XPosition : public XBase {};
+class XFile : public XBase {};
+class XCreateFailed : public XFile {};
+class XFileNotFound : public XFile {};
+class XTimerFailed : public XBase {};
+class ZOS_TOO_OLD_EXCEPTION : public XBase {};
+
+// The JPEG classes derive from the general ones, so a handler written for
+// XBadFormat or XOutOfMemory handles images too.
+class XJPegBadFormat : public XBadFormat {};
+class XJPegUnsupportedFormat : public XUnsupportedFormat {};
+class XJPegOutOfMemory : public XOutOfMemory {};
+class XJPegInternalError : public XInternalError {};
+
+// Makes every failed plain `new` throw XOutOfMemory. Each program's main installs it first.
+void InstallOutOfMemoryHandler();
