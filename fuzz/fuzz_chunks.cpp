@@ -1,6 +1,7 @@
 // Walks a chunk tree from arbitrary bytes: the nested reader at every level, then the text dump.
 #include "chunks/IFFReader2.h"
 #include "media/MemoryMedia.h"
+#include "media/StringMedia.h"
 #include "media/XBase.h"
 
 #include <cstdint>
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const XBase&) {
     }
     CIFFReader2::IsIFFMedia(input);
-    CMemoryMedia output(1 << 20);
+    CStringMedia output;
     try {
         CIFFReader2::DumpChunks(input, output, 0);
     } catch (const XBase&) {
