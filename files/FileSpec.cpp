@@ -106,8 +106,7 @@ bool CFileSpec::operator==(const CFileSpec& other) const
 
 bool CFileSpec::Exists() const
 {
-    SystemDirectory::SStatus status;
-    return SystemDirectory::GetStatus(GetFullPath().c_str(), status) && !status.directory;
+    return SystemDirectory::IsExistingFile(GetFullPath().c_str());
 }
 
 int32_t CFileSpec::GetSize() const

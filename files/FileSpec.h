@@ -51,7 +51,8 @@ public:
     bool operator==(const CFileSpec& other) const;
 
     CUnknownFileType GetFileType() const { return CUnknownFileType(mExtension); }
-    // True when a file (not a folder) is there; a link counts by its target.
+    // True when a file (not a folder) is there; a link counts by its target, so a
+    // dangling one is no file.
     bool Exists() const;
     // Opens the file and asks its size: XCreateFailed, XPosition as COpenFile does.
     int32_t GetSize() const;

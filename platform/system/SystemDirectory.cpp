@@ -50,6 +50,12 @@ bool GetStatus(const char* path, SStatus& out)
     return true;
 }
 
+bool IsExistingFile(const char* path)
+{
+    struct stat info {};
+    return stat(path, &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 bool IsSameFile(const char* first, const char* second)
 {
     struct stat a {};

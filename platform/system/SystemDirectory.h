@@ -23,6 +23,10 @@ struct SStatus {
 // nothing at all is there.
 bool GetStatus(const char* path, SStatus& out);
 
+// True when a file that is no folder can be reached at `path`, links followed: a
+// dangling link answers false, as opening it would fail.
+bool IsExistingFile(const char* path);
+
 // True when both paths name the same file (same device and inode).
 bool IsSameFile(const char* first, const char* second);
 

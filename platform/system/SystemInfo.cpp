@@ -46,7 +46,7 @@ bool GetKernelVersion(int& major, int& minor)
 std::string GetSystemFolder()
 {
     // Since the merge of /bin and /lib into /usr, /usr holds the whole installed
-    // system, as the Windows folder does on the platform the framework came from;
+    // system, as the system folder did on the platform the framework came from;
     // "/" would be the root of everything, users' data included.
     return "/usr/";
 }

@@ -121,18 +121,6 @@ TEST(DirIteratorTest, EntriesCarryFlagsSizeAndType)
     EXPECT_TRUE(dotdot->directory);
 }
 
-TEST(DirIteratorTest, DefaultEntryIsEmpty)
-{
-    const CDirEntry entry;
-    EXPECT_STREQ(entry.name, "");
-    EXPECT_STREQ(entry.type.GetText(), "");
-    EXPECT_EQ(entry.created, 0u);
-    EXPECT_EQ(entry.modified, 0u);
-    EXPECT_FALSE(entry.hidden);
-    EXPECT_FALSE(entry.directory);
-    EXPECT_EQ(entry.size, 0u);
-}
-
 TEST(DirIteratorTest, MissingFolderAndClose)
 {
     TempFolder folder;

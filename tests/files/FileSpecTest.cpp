@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -213,6 +214,11 @@ TEST(FileSpecTest, ExistsSizeAndDelete)
     ASSERT_EQ(mkdir((folder / "sub").c_str(), 0700), 0);
     EXPECT_FALSE(CFileSpec((folder / "sub").c_str()).Exists());
     EXPECT_THROW(CFileSpec((folder / "sub").c_str()).GetSize(), XCreateFailed);
+
+    ASSERT_EQ(symlink((folder / "seven.txt").c_str(), (folder / "link").c_str()), 0);
+    ASSERT_EQ(symlink((folder / "gone").c_str(), (folder / "dangling").c_str()), 0);
+    EXPECT_TRUE(CFileSpec((folder / "link").c_str()).Exists());
+    EXPECT_FALSE(CFileSpec((folder / "dangling").c_str()).Exists());
 
     file.Delete();
     EXPECT_FALSE(file.Exists());
