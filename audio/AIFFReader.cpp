@@ -4,7 +4,9 @@
 #include "audio/FrameReader.h"
 #include "audio/PositionKeeper.h"
 #include "audio/WAVE_SAMPLE.h"
+#include "files/FileSpec.h"
 #include "media/Media.h"
+#include "media/OpenFile.h"
 #include "media/XBase.h"
 
 #include <algorithm>
@@ -37,6 +39,19 @@ void CAIFFReader::ReadAIFFInfo(CMedia& media, SampleFileInfo& info)
     info.sampleRate = common.rate;
     info.frames = common.frames;
     info.plain = common.bits == 16;
+}
+
+void CAIFFReader::ReadAIFFInfo(const CFileSpec& file, SampleFileInfo& info)
+{
+    COpenFile media(file.GetFullPath().c_str());
+    ReadAIFFInfo(media, info);
+}
+
+void CAIFFReader::LoadAIFF(const CFileSpec& file, uint8_t channelChoice, std::unique_ptr<WAVE_SAMPLE>& sample)
+{
+    sample.reset();
+    COpenFile media(file.GetFullPath().c_str());
+    LoadAIFF(media, file.GetFileName().c_str(), channelChoice, sample);
 }
 
 void CAIFFReader::LoadAIFF(CMedia& media, const char* name, uint8_t channelChoice,

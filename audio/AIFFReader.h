@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+class CFileSpec;
 class CMedia;
 class WAVE_SAMPLE;
 
@@ -27,10 +28,14 @@ public:
 
     // Fills `info` from "COMM"; the medium's position is restored afterwards.
     static void ReadAIFFInfo(CMedia& media, SampleFileInfo& info);
+    // Opens the file, reads its format, closes it.
+    static void ReadAIFFInfo(const CFileSpec& file, SampleFileInfo& info);
     // A new sample named `name` from the whole medium, owned by the caller through
     // `sample`, which stays empty when anything fails. `channelChoice` picks a
     // channel (0 is the first); the file's channel count mixes all down.
     static void LoadAIFF(CMedia& media, const char* name, uint8_t channelChoice, std::unique_ptr<WAVE_SAMPLE>& sample);
+    // The same from a file, the sample named after the file (name and extension).
+    static void LoadAIFF(const CFileSpec& file, uint8_t channelChoice, std::unique_ptr<WAVE_SAMPLE>& sample);
 
     // Fills the sample's data, its length in frames, from "SSND".
     void ReadSoundData(WAVE_SAMPLE& sample, int32_t channels, uint8_t channelChoice);

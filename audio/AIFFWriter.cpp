@@ -3,6 +3,7 @@
 #include "audio/AIFFFormat.h"
 #include "audio/BAT.h"
 #include "audio/FrameReader.h"
+#include "audio/SaveToFile.h"
 #include "audio/WAVE_SAMPLE.h"
 #include "media/Media.h"
 #include "media/XBase.h"
@@ -17,6 +18,17 @@ CAIFFWriter::CAIFFWriter(CMedia& media)
 }
 
 CAIFFWriter::~CAIFFWriter() = default;
+
+void CAIFFWriter::SaveAIFF(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample)
+{
+    SaveAIFF(file, "AIFF", creator, sample, nullptr, nullptr, 0);
+}
+
+void CAIFFWriter::SaveAIFF(const CFileSpec& file, const char* fileType, const char* creator,
+                           const WAVE_SAMPLE& sample, const char* signature, const void* data, int32_t size)
+{
+    SaveToFile(file, fileType, creator, [&](CMedia& media) { SaveAIFF(media, sample, signature, data, size); });
+}
 
 void CAIFFWriter::SaveAIFF(CMedia& media, const WAVE_SAMPLE& sample, const char* signature, const void* data,
                            int32_t size)

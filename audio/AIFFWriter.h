@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class BAT;
+class CFileSpec;
 class CMedia;
 class WAVE_SAMPLE;
 struct AIFFCommonChunk;
@@ -20,6 +21,14 @@ public:
     explicit CAIFFWriter(CMedia& media);
     ~CAIFFWriter() override;
 
+    // Creates (or replaces) the file with the type "AIFF" and writes the sample
+    // into it, without "APPL". The creator code is not stored on this platform.
+    // When anything fails the partly written file is deleted and the failure
+    // passed on.
+    static void SaveAIFF(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample);
+    // The same with the given file type, and an "APPL" chunk when `data` is given.
+    static void SaveAIFF(const CFileSpec& file, const char* fileType, const char* creator, const WAVE_SAMPLE& sample,
+                         const char* signature, const void* data, int32_t size);
     // Writes the whole file at the medium's current position; an "APPL" chunk with
     // `signature` follows when `data` is given. The sample is not changed.
     static void SaveAIFF(CMedia& media, const WAVE_SAMPLE& sample, const char* signature = nullptr,

@@ -4,7 +4,9 @@
 #include "audio/PositionKeeper.h"
 #include "audio/WAVE_SAMPLE.h"
 #include "audio/WaveFormat.h"
+#include "files/FileSpec.h"
 #include "media/Media.h"
+#include "media/OpenFile.h"
 #include "media/XBase.h"
 
 #include <algorithm>
@@ -42,6 +44,19 @@ void CWaveReader::ReadWaveInfo(CMedia& media, SampleFileInfo& info)
     info.sampleRate = format.samplesPerSecond;
     info.frames = static_cast<uint32_t>(dataSize / frameBytes);
     info.plain = format.formatTag == WaveFormatChunk::kIntegerPCM && format.bitsPerSample == 16;
+}
+
+void CWaveReader::ReadWaveInfo(const CFileSpec& file, SampleFileInfo& info)
+{
+    COpenFile media(file.GetFullPath().c_str());
+    ReadWaveInfo(media, info);
+}
+
+void CWaveReader::LoadWave(const CFileSpec& file, uint8_t channelChoice, std::unique_ptr<WAVE_SAMPLE>& sample)
+{
+    sample.reset();
+    COpenFile media(file.GetFullPath().c_str());
+    LoadWave(media, file.GetFileName().c_str(), channelChoice, sample);
 }
 
 void CWaveReader::LoadWave(CMedia& media, const char* name, uint8_t channelChoice,

@@ -1,6 +1,7 @@
 #include "audio/WaveWriter.h"
 
 #include "audio/BAT.h"
+#include "audio/SaveToFile.h"
 #include "audio/WAVE_SAMPLE.h"
 #include "audio/WaveFormat.h"
 #include "media/Media.h"
@@ -10,6 +11,11 @@
 CWaveWriter::CWaveWriter() = default;
 
 CWaveWriter::~CWaveWriter() = default;
+
+void CWaveWriter::SaveWave(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample)
+{
+    SaveToFile(file, "WAVE", creator, [&](CMedia& media) { SaveWave(media, sample); });
+}
 
 void CWaveWriter::SaveWave(CMedia& media, const WAVE_SAMPLE& sample)
 {

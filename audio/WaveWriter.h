@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class BAT;
+class CFileSpec;
 class CMedia;
 class WAVE_SAMPLE;
 
@@ -16,6 +17,10 @@ public:
     CWaveWriter();
     ~CWaveWriter() override;
 
+    // Creates (or replaces) the file with the type "WAVE" and writes the sample
+    // into it. The creator code is not stored on this platform. When anything
+    // fails the partly written file is deleted and the failure passed on.
+    static void SaveWave(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample);
     // Writes the whole mono 16-bit file at the medium's current position.
     static void SaveWave(CMedia& media, const WAVE_SAMPLE& sample);
 

@@ -3,6 +3,8 @@
 #include "AudioTestSupport.h"
 #include "audio/AIFFWriter.h"
 #include "audio/WAVE_SAMPLE.h"
+#include "files/FileSpec.h"
+#include "tests/files/TempFolder.h"
 #include "media/XBase.h"
 
 #include <gtest/gtest.h>
@@ -320,4 +322,29 @@ TEST(AIFFReader, RoundTripKeepsInstrumentAndLoopPoints)
     EXPECT_EQ(loaded->GetLoopStart(), 1200);
     EXPECT_EQ(loaded->GetLoopEnd(), 4000);
     EXPECT_FALSE(loaded->IsLoopOn()); // written with play mode 0
+}
+
+TEST(AIFFReader, ReadsAndLoadsFiles)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    const std::vector<uint8_t> bytes = AIFF(2, 3, 16, 44100, &kStereo).CloseGroup().Get();
+    folder.WriteFile("Stereo.aif", std::string(bytes.begin(), bytes.end()));
+    const CFileSpec file((folder / "Stereo.aif").c_str());
+
+    SampleFileInfo info;
+    CAIFFReader::ReadAIFFInfo(file, info);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_EQ(info.frames, 3u);
+
+    std::unique_ptr<WAVE_SAMPLE> sample;
+    CAIFFReader::LoadAIFF(file, 1, sample);
+    ASSERT_NE(sample, nullptr);
+    EXPECT_STREQ(sample->GetName(), "Stereo.aif");
+    EXPECT_EQ(Data(*sample), (std::vector<int16_t>{100, -100, 5}));
+
+    const CFileSpec missing((folder / "None.aif").c_str());
+    EXPECT_THROW(CAIFFReader::ReadAIFFInfo(missing, info), XCreateFailed);
+    EXPECT_THROW(CAIFFReader::LoadAIFF(missing, 0, sample), XCreateFailed);
+    EXPECT_EQ(sample, nullptr);
 }

@@ -3,6 +3,8 @@
 #include "AudioTestSupport.h"
 #include "audio/AIFFFormat.h"
 #include "audio/WAVE_SAMPLE.h"
+#include "files/FileSpec.h"
+#include "tests/files/TempFolder.h"
 #include "media/XBase.h"
 
 #include <gtest/gtest.h>
@@ -129,4 +131,37 @@ TEST(AIFFWriter, AWriteFailurePassesOnAndLeavesTheSampleAlone)
         for (uint32_t i = 0; i < 20000; i += 997)
             ASSERT_EQ(sample->GetData().GetSample(i), static_cast<int16_t>(i * 3)) << writes;
     }
+}
+
+TEST(AIFFWriter, SavesToAFile)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    auto sample = ThreeFrames();
+    const CFileSpec file((folder / "Tom.aif").c_str());
+    CAIFFWriter::SaveAIFF(file, "    ", *sample);
+    EXPECT_EQ(FileBytes(file.GetFullPath()), ExpectedFile(60, 0));
+
+    // Saving again replaces the file; this time with an "APPL" chunk.
+    CAIFFWriter::SaveAIFF(file, "AIFF", "Tdrl", *sample, "Tdrl", "abcd", 4);
+    const std::vector<uint8_t> bytes = FileBytes(file.GetFullPath());
+    ASSERT_EQ(bytes.size(), 132u + 16);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 16, bytes.end()),
+              (std::vector<uint8_t>{'A', 'P', 'P', 'L', 0, 0, 0, 8, 'T', 'd', 'r', 'l', 'a', 'b', 'c', 'd'}));
+}
+
+TEST(AIFFWriter, AFailedSaveLeavesNoFile)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    WAVE_SAMPLE sample("Long.aif", 44100, 20000, 0, 0, false);
+    const CFileSpec file((folder / "Long.aif").c_str());
+    {
+        CFileSizeLimit limit(1000);
+        EXPECT_THROW(CAIFFWriter::SaveAIFF(file, "    ", sample), XWrite);
+    }
+    EXPECT_FALSE(file.Exists());
+
+    const CFileSpec nowhere((folder / "missing/Long.aif").c_str());
+    EXPECT_THROW(CAIFFWriter::SaveAIFF(nowhere, "    ", sample), XCreateFailed);
 }

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <sys/resource.h>
+
 namespace {
 
 // Every program makes the scratch buffers at start; the test program too.
@@ -20,6 +25,32 @@ private:
 const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new CScratchEnvironment);
 
 } // namespace
+
+CFileSizeLimit::CFileSizeLimit(uint64_t bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    mOldSoft = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    // Without this the process would be stopped instead of the write failing.
+    mOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+}
+
+CFileSizeLimit::~CFileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = mOldSoft;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, mOldHandler);
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
 
 void CRecordingMedia::Write(int32_t size, const void* buffer)
 {

@@ -123,6 +123,23 @@ private:
     int mWritesLeft;
 };
 
+// Makes writing a file past `bytes` fail (EFBIG) for its lifetime, so a write
+// failure can be had on a real file.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t bytes);
+    ~CFileSizeLimit();
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    uint64_t mOldSoft = 0;
+    void (*mOldHandler)(int) = nullptr;
+};
+
+// The whole file's bytes; empty when it cannot be read.
+std::vector<uint8_t> FileBytes(const std::string& path);
+
 // The bytes written so far (up to the current position).
 std::vector<uint8_t> Written(CMemoryMedia& media);
 // 16-bit values as bytes, big- or little-endian.

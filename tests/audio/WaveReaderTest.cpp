@@ -3,6 +3,8 @@
 #include "AudioTestSupport.h"
 #include "audio/WAVE_SAMPLE.h"
 #include "audio/WaveWriter.h"
+#include "files/FileSpec.h"
+#include "tests/files/TempFolder.h"
 #include "media/XBase.h"
 
 #include <gtest/gtest.h>
@@ -239,4 +241,30 @@ TEST(WaveReader, RoundTripThroughOurWriter)
     EXPECT_EQ(loaded->GetRate(), 22050);
     EXPECT_EQ(loaded->GetLength(), 30000);
     EXPECT_TRUE(loaded->GetData().Equals(original.GetData()));
+}
+
+TEST(WaveReader, ReadsAndLoadsFiles)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    WAVE_SAMPLE original("x", 44100, 3, 0, 0, false);
+    original.GetData().SetSample(2, -77);
+    const CFileSpec file((folder / "Rim.wav").c_str());
+    CWaveWriter::SaveWave(file, "    ", original);
+
+    SampleFileInfo info;
+    CWaveReader::ReadWaveInfo(file, info);
+    EXPECT_EQ(info.frames, 3u);
+    EXPECT_TRUE(info.plain);
+
+    std::unique_ptr<WAVE_SAMPLE> sample;
+    CWaveReader::LoadWave(file, 0, sample);
+    ASSERT_NE(sample, nullptr);
+    EXPECT_STREQ(sample->GetName(), "Rim.wav");
+    EXPECT_EQ(Data(*sample), (std::vector<int16_t>{0, 0, -77}));
+
+    const CFileSpec missing((folder / "None.wav").c_str());
+    EXPECT_THROW(CWaveReader::ReadWaveInfo(missing, info), XCreateFailed);
+    EXPECT_THROW(CWaveReader::LoadWave(missing, 0, sample), XCreateFailed);
+    EXPECT_EQ(sample, nullptr);
 }

@@ -4,6 +4,8 @@
 #include "audio/RIFF_READER.h"
 #include "audio/RIFF_WRITER.h"
 #include "audio/WAVE_SAMPLE.h"
+#include "files/FileSpec.h"
+#include "tests/files/TempFolder.h"
 #include "media/XBase.h"
 
 #include <gtest/gtest.h>
@@ -86,4 +88,19 @@ TEST(RIFF, ReaderAndWriterAreLittleEndianRIFF)
     media.SetPosition(0);
     media.Write(4, "FORM");
     EXPECT_THROW(reader.FindChunk("abcd", size), XBadFormat);
+}
+
+TEST(WaveWriter, AFailedSaveLeavesNoFile)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    WAVE_SAMPLE sample("Long.wav", 44100, 20000, 0, 0, false);
+    const CFileSpec file((folder / "Long.wav").c_str());
+    {
+        CFileSizeLimit limit(1000);
+        EXPECT_THROW(CWaveWriter::SaveWave(file, "    ", sample), XWrite);
+    }
+    EXPECT_FALSE(file.Exists());
+    CWaveWriter::SaveWave(file, "    ", sample);
+    EXPECT_EQ(FileBytes(file.GetFullPath()).size(), 44u + 40000);
 }
