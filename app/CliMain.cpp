@@ -1,5 +1,6 @@
 // modstower-cli: the pack run and its companions for terminals and scripts.
 #include "app/CommandLine.h"
+#include "audio/FrameReader.h"
 #include "media/XBase.h"
 
 #include <iostream>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     InstallOutOfMemoryHandler();
+    const CScratchBuffers scratchBuffers;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     CCommandLine commandLine(std::cout, std::cerr);
     return commandLine.Run(arguments);
