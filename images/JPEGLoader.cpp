@@ -1,0 +1,220 @@
+#include "images/JPEGLoader.h"
+
+#include "images/JPEGErrorManager.h"
+#include "images/JPEGSource.h"
+#include "images/PixelFormat.h"
+#include "images/RunLength.h"
+#include "media/MemoryMedia.h"
+#include "media/OpenResourceItem.h"
+#include "media/XBase.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+// Rows handed to the library per call: it fills as many as it can at once.
+constexpr int kRowsPerRead = 16;
+
+// A decompression object with our error manager and media source. It is destroyed
+// when this goes out of scope, whichever way; the error exit may have destroyed it
+// already, and destroying twice is harmless.
+class CDecompressor {
+public:
+    explicit CDecompressor(CMedia& medium)
+    {
+        mInfo.err = InstallErrorManager(&mError);
+        jpeg_create_decompress(&mInfo);
+        SetMediaSource(&mInfo, medium);
+    }
+    ~CDecompressor() { jpeg_destroy_decompress(&mInfo); }
+
+    CDecompressor(const CDecompressor&) = delete;
+    CDecompressor& operator=(const CDecompressor&) = delete;
+
+    j_decompress_ptr Get() { return &mInfo; }
+
+    // Reads the header and settles the output size, refusing what our readers cannot take.
+    void ReadHeader()
+    {
+        jpeg_read_header(&mInfo, TRUE);
+        // The synthesizer that reads the mod files has no arithmetic decoder, so
+        // neither do we, though the library has one.
+        if (mInfo.arith_code)
+            ERREXIT(&mInfo, JERR_ARITH_NOTIMPL);
+    }
+
+    // Refuses a picture whose sides a bitmap cannot have, or whose pixel block
+    // would be absurd, before anything is allocated for it. No scaling is asked
+    // for, so the output has the image's own size.
+    void CheckSize(uint64_t pixelBytes) const
+    {
+        if (mInfo.image_width > uint32_t(CBitmap::kMaxDimension) || mInfo.image_height > uint32_t(CBitmap::kMaxDimension)
+            || pixelBytes > kMaxJPEGPixelBytes)
+            throw XJPegOutOfMemory();
+    }
+
+    // Reads every scanline; scanline s lands at row height - 1 - s of the block.
+    void ReadBottomUp(uint8_t* block, uint64_t rowBytes)
+    {
+        const uint32_t height = mInfo.image_height;
+        JSAMPROW rows[kRowsPerRead];
+        while (mInfo.output_scanline < height) {
+            const uint32_t first = mInfo.output_scanline;
+            const uint32_t count = std::min<uint32_t>(kRowsPerRead, height - first);
+            for (uint32_t i = 0; i < count; ++i)
+                rows[i] = block + rowBytes * (height - 1 - (first + i));
+            jpeg_read_scanlines(&mInfo, rows, count);
+        }
+    }
+
+private:
+    jpeg_decompress_struct mInfo{};
+    jpeg_error_mgr mError{};
+};
+
+uint64_t PaddedRow(uint64_t bytes)
+{
+    return (bytes + 3) & ~uint64_t{3};
+}
+
+SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
+{
+    CDecompressor decompressor(medium);
+    j_decompress_ptr cinfo = decompressor.Get();
+    decompressor.ReadHeader();
+
+    const uint32_t width = cinfo->image_width;
+    const uint32_t height = cinfo->image_height;
+    const uint64_t bytesPerPixel = depth == 16 ? 2 : depth == 24 ? 3 : 4;
+    const uint64_t rowBytes = PaddedRow(width * bytesPerPixel);
+    decompressor.CheckSize(rowBytes * height);
+
+    if (depth != 16 && depth != 24 && depth != 32) {
+        // No rows are read for a depth we cannot store, so finishing reports too
+        // few of them; nothing is allocated on the way.
+        jpeg_start_decompress(cinfo);
+        jpeg_finish_decompress(cinfo);
+        throw XJPegBadFormat(); // not reached: the library has thrown already
+    }
+
+    // Grey pictures come out as three equal samples too, and every output is in
+    // the order of a device-independent row: blue, green, red (and one spare).
+    cinfo->out_color_space = depth == 32 ? JCS_EXT_BGRX : JCS_EXT_BGR;
+
+    SDecodedImage image;
+    image.header = MakeImageHeader(int32_t(width), int32_t(height), depth);
+    image.pixelBytes = size_t(rowBytes * height);
+    image.header.info.imageSize = uint32_t(image.pixelBytes);
+    image.pixels.reset(new uint8_t[image.pixelBytes]);
+    uint8_t* block = image.pixels.get();
+
+    jpeg_start_decompress(cinfo);
+    const size_t used = size_t(width) * size_t(bytesPerPixel);
+    if (depth == 24) {
+        decompressor.ReadBottomUp(block, rowBytes);
+    } else if (depth == 32) {
+        decompressor.ReadBottomUp(block, rowBytes);
+        // The library fills the spare byte; ours is 0.
+        for (size_t i = 3; i < image.pixelBytes; i += 4)
+            block[i] = 0;
+    } else {
+        std::vector<uint8_t> scanline(size_t(width) * 3);
+        JSAMPROW row = scanline.data();
+        while (cinfo->output_scanline < height) {
+            uint8_t* out = block + rowBytes * (height - 1 - cinfo->output_scanline);
+            jpeg_read_scanlines(cinfo, &row, 1);
+            const uint8_t* in = scanline.data();
+            for (uint32_t x = 0; x < width; ++x, in += 3, out += 2) {
+                const uint32_t word = uint32_t(in[2] >> 3) << 10 | uint32_t(in[1] >> 3) << 5 | uint32_t(in[0] >> 3);
+                out[0] = uint8_t(word);
+                out[1] = uint8_t(word >> 8);
+            }
+        }
+    }
+    if (rowBytes > used) {
+        for (uint32_t y = 0; y < height; ++y)
+            std::memset(block + rowBytes * y + used, 0, size_t(rowBytes - used));
+    }
+    jpeg_finish_decompress(cinfo);
+    return image;
+}
+
+SDecodedImage DecodePalettised(const CPixelFormat& format, CMedia& medium)
+{
+    // The quantiser takes the palette as one row per output component, red first.
+    // It must outlive the decompression object, which points at it.
+    JSAMPLE colourMap[3][256];
+    std::memcpy(colourMap[0], format.GetColourMapRow(CPixelFormat::kRedRow), 256);
+    std::memcpy(colourMap[1], format.GetColourMapRow(CPixelFormat::kGreenRow), 256);
+    std::memcpy(colourMap[2], format.GetColourMapRow(CPixelFormat::kBlueRow), 256);
+    JSAMPROW colourRows[3] = {colourMap[0], colourMap[1], colourMap[2]};
+
+    SDecodedImage image;
+    std::unique_ptr<uint8_t[]> indices;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    {
+        CDecompressor decompressor(medium);
+        j_decompress_ptr cinfo = decompressor.Get();
+        decompressor.ReadHeader();
+
+        cinfo->out_color_space = JCS_RGB; // grey pictures too: the palette is in colour
+        cinfo->quantize_colors = TRUE;
+        cinfo->dither_mode = JDITHER_FS;
+        cinfo->two_pass_quantize = TRUE;
+        cinfo->desired_number_of_colors = format.GetColourCount();
+        cinfo->actual_number_of_colors = format.GetColourCount();
+        cinfo->colormap = colourRows;
+
+        // The index rows and their run-length form are both held at once.
+        const uint64_t pixels = uint64_t{cinfo->image_width} * cinfo->image_height;
+        decompressor.CheckSize(pixels + GetRLE8EncodedSize(cinfo->image_width, cinfo->image_height));
+        width = cinfo->image_width;
+        height = cinfo->image_height;
+
+        image.header = MakeImageHeader(int32_t(width), int32_t(height), 8);
+        for (int i = 0; i < format.GetColourCount(); ++i)
+            image.header.colours[i] = format.GetColourTable()[i];
+
+        indices.reset(new uint8_t[size_t(width) * height]);
+        jpeg_start_decompress(cinfo);
+        decompressor.ReadBottomUp(indices.get(), width);
+        jpeg_finish_decompress(cinfo);
+    }
+
+    std::vector<uint8_t> encoded = EncodeRLE8(indices.get(), width, height);
+    indices.reset();
+    image.pixelBytes = encoded.size();
+    image.header.info.imageSize = uint32_t(encoded.size());
+    image.pixels.reset(new uint8_t[encoded.size()]);
+    std::memcpy(image.pixels.get(), encoded.data(), encoded.size());
+    return image;
+}
+
+} // namespace
+
+SDecodedImage DecodeJPEG(const CPixelFormat& format, CMedia& medium)
+{
+    if (format.GetDepth() == 8)
+        return DecodePalettised(format, medium);
+    return DecodeTrueColour(format.GetDepth(), medium);
+}
+
+std::unique_ptr<CBitmap> LoadJPEG(const CPixelFormat& format, CMedia& medium)
+{
+    const SDecodedImage image = DecodeJPEG(format, medium);
+    return MakeBitmap(format, image.header, image.pixels.get(), image.pixelBytes);
+}
+
+std::unique_ptr<CBitmap> LoadJPEGResource(const CPixelFormat& format, uint16_t id)
+{
+    const CResourceModule module("");
+    const std::unique_ptr<CMemoryMedia> medium(module.LoadResourceIntoMemory("JPEG", id));
+    return LoadJPEG(format, *medium);
+}
