@@ -55,14 +55,15 @@ void ConvertIndices(const uint8_t* in, uint32_t* out, int32_t width, const uint3
 
 } // namespace
 
-CBitmap::CBitmap(int32_t width, int32_t height)
+CBitmap::CBitmap(int32_t width, int32_t height, EBitmapFill fill)
 {
     if (width < 1 || height < 1 || width > kMaxDimension || height > kMaxDimension)
         throw XOutOfMemory();
     mWidth = static_cast<int16_t>(width);
     mHeight = static_cast<int16_t>(height);
     mPixels.reset(new uint32_t[size_t(width) * size_t(height)]);
-    std::fill_n(mPixels.get(), size_t(width) * size_t(height), kOpaque);
+    if (fill == EBitmapFill::kBlack)
+        std::fill_n(mPixels.get(), size_t(width) * size_t(height), kOpaque);
 }
 
 std::unique_ptr<CBitmap> MakeBitmap(const CPixelFormat&, const SImageHeader& header, const uint8_t* pixels,
@@ -71,7 +72,8 @@ std::unique_ptr<CBitmap> MakeBitmap(const CPixelFormat&, const SImageHeader& hea
     const SImageInfoHeader& info = header.info;
     if (info.size != sizeof(SImageInfoHeader) || info.planes != 1 || info.height < 0)
         throw XBadFormat();
-    auto bitmap = std::make_unique<CBitmap>(info.width, info.height);
+    // Every path below writes every pixel.
+    auto bitmap = std::make_unique<CBitmap>(info.width, info.height, EBitmapFill::kNone);
     const int32_t width = info.width;
     const int32_t height = info.height;
 

@@ -8,6 +8,9 @@
 
 class CPixelFormat;
 
+// Whether a new bitmap starts black or is left for its maker to fill completely.
+enum class EBitmapFill { kBlack, kNone };
+
 struct SBitmapSize {
     int16_t width = 0;
     int16_t height = 0;
@@ -19,8 +22,8 @@ class CBitmap {
 public:
     static constexpr int32_t kMaxDimension = 32767; // sizes are 16-bit
 
-    // A black bitmap; a side outside 1..kMaxDimension: XOutOfMemory.
-    CBitmap(int32_t width, int32_t height);
+    // A bitmap of that size; a side outside 1..kMaxDimension: XOutOfMemory.
+    CBitmap(int32_t width, int32_t height, EBitmapFill fill = EBitmapFill::kBlack);
     virtual ~CBitmap() = default;
     virtual SBitmapSize GetSize() const { return {mWidth, mHeight}; }
 

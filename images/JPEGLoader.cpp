@@ -9,6 +9,7 @@
 #include "media/XBase.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -59,18 +60,24 @@ public:
             throw XJPegOutOfMemory();
     }
 
-    // Reads every scanline; scanline s lands at row height - 1 - s of the block.
-    void ReadBottomUp(uint8_t* block, uint64_t rowBytes)
+    // Reads every scanline into rows `stride` bytes apart, scanline 0 at `first`.
+    void ReadRows(uint8_t* first, int64_t stride)
     {
         const uint32_t height = mInfo.image_height;
         JSAMPROW rows[kRowsPerRead];
         while (mInfo.output_scanline < height) {
-            const uint32_t first = mInfo.output_scanline;
-            const uint32_t count = std::min<uint32_t>(kRowsPerRead, height - first);
+            const uint32_t next = mInfo.output_scanline;
+            const uint32_t count = std::min<uint32_t>(kRowsPerRead, height - next);
             for (uint32_t i = 0; i < count; ++i)
-                rows[i] = block + rowBytes * (height - 1 - (first + i));
+                rows[i] = first + stride * int64_t(next + i);
             jpeg_read_scanlines(&mInfo, rows, count);
         }
+    }
+
+    // Scanline s lands at row height - 1 - s of the block.
+    void ReadBottomUp(uint8_t* block, uint64_t rowBytes)
+    {
+        ReadRows(block + rowBytes * (mInfo.image_height - 1), -int64_t(rowBytes));
     }
 
 private:
@@ -197,6 +204,27 @@ SDecodedImage DecodePalettised(const CPixelFormat& format, CMedia& medium)
     return image;
 }
 
+// At 24 and 32 bits a bitmap holds exactly the colours of the decoded rows, so
+// they are decoded straight into the bitmap in its own layout rather than through
+// a device-independent block that would only be copied over.
+std::unique_ptr<CBitmap> LoadTrueColourBitmap(uint8_t depth, CMedia& medium)
+{
+    CDecompressor decompressor(medium);
+    j_decompress_ptr cinfo = decompressor.Get();
+    decompressor.ReadHeader();
+    // Refused exactly when the device-independent rows would be.
+    decompressor.CheckSize(PaddedRow(uint64_t{cinfo->image_width} * (depth / 8)) * cinfo->image_height);
+
+    // A pixel word 0xFFRRGGBB, as the library lays it out in memory.
+    cinfo->out_color_space = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    auto bitmap = std::make_unique<CBitmap>(int32_t(cinfo->image_width), int32_t(cinfo->image_height),
+                                            EBitmapFill::kNone);
+    jpeg_start_decompress(cinfo);
+    decompressor.ReadRows(reinterpret_cast<uint8_t*>(bitmap->GetPixels()), int64_t{bitmap->GetWidth()} * 4);
+    jpeg_finish_decompress(cinfo);
+    return bitmap;
+}
+
 } // namespace
 
 SDecodedImage DecodeJPEG(const CPixelFormat& format, CMedia& medium)
@@ -208,6 +236,8 @@ SDecodedImage DecodeJPEG(const CPixelFormat& format, CMedia& medium)
 
 std::unique_ptr<CBitmap> LoadJPEG(const CPixelFormat& format, CMedia& medium)
 {
+    if (format.GetDepth() == 24 || format.GetDepth() == 32)
+        return LoadTrueColourBitmap(format.GetDepth(), medium);
     const SDecodedImage image = DecodeJPEG(format, medium);
     return MakeBitmap(format, image.header, image.pixels.get(), image.pixelBytes);
 }

@@ -37,7 +37,8 @@ constexpr uint64_t kMaxJPEGPixelBytes = uint64_t{256} << 20;
 // reader cannot decode.
 SDecodedImage DecodeJPEG(const CPixelFormat& format, CMedia& medium);
 
-// DecodeJPEG, then MakeBitmap: a new bitmap owned by the caller.
+// The bitmap MakeBitmap makes of DecodeJPEG's image, owned by the caller. At 24
+// and 32 bits the rows go straight into the bitmap, with the same result.
 std::unique_ptr<CBitmap> LoadJPEG(const CPixelFormat& format, CMedia& medium);
 
 // LoadJPEG of the running program's "JPEG" resource `id`. No such item: XBase.

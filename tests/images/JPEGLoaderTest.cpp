@@ -9,6 +9,7 @@
 
 #include "JPEGTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -144,6 +145,26 @@ TEST(JPEGLoader, Depth32And16HoldTheSameColours)
             const uint8_t* pair = narrow.pixels.get() + (5 - y) * 20 + x * 2;
             const uint16_t word = uint16_t(pair[0] | pair[1] << 8);
             EXPECT_EQ(word, (rgb[0] >> 3) << 10 | (rgb[1] >> 3) << 5 | rgb[2] >> 3);
+        }
+    }
+}
+
+TEST(JPEGLoader, BitmapsAreThoseOfTheDecodedRows)
+{
+    SJPEGWriteOptions grey;
+    grey.colour = EJPEGColour::kGrayscale;
+    const std::vector<std::vector<uint8_t>> pictures = {Photo(37, 11), WriteJPEG(MakePhotoLikeImage(8, 19, 4), grey)};
+    for (const std::vector<uint8_t>& jpeg : pictures) {
+        for (uint8_t depth : {uint8_t(16), uint8_t(24), uint8_t(32)}) {
+            const CPixelFormat format(depth);
+            const SDecodedImage image = Decode(depth, jpeg);
+            const std::unique_ptr<CBitmap> made = MakeBitmap(format, image.header, image.pixels.get(), image.pixelBytes);
+            const std::unique_ptr<CBitmap> loaded = Load(format, jpeg);
+            ASSERT_EQ(loaded->GetWidth(), made->GetWidth());
+            ASSERT_EQ(loaded->GetHeight(), made->GetHeight());
+            const size_t count = size_t(made->GetWidth()) * made->GetHeight();
+            EXPECT_TRUE(std::equal(made->GetPixels(), made->GetPixels() + count, loaded->GetPixels()))
+                << "depth " << int(depth);
         }
     }
 }
