@@ -2,10 +2,11 @@
 
 #include "media/XBase.h"
 
-CPartialMedia::CPartialMedia(CMedia& inner, int32_t start, int32_t length)
+CPartialMedia::CPartialMedia(CMedia& inner, int32_t start, int32_t length, EExtent extent)
     : mInner(inner)
     , mStart(start)
-    , mLength(length)
+    , mLength(length < 0 ? 0 : length)
+    , mOpenEnded(length <= 0 && extent == EExtent::kOpenEndedWhenZero)
 {
 }
 

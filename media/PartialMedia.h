@@ -8,8 +8,11 @@
 // medium and grows with whatever is written there.
 class CPartialMedia : public CMedia {
 public:
+    // Readers of chunks need windows of exactly their length, also of none.
+    enum class EExtent { kOpenEndedWhenZero, kFixed };
+
     // `inner` is not owned and must outlive the window.
-    CPartialMedia(CMedia& inner, int32_t start, int32_t length);
+    CPartialMedia(CMedia& inner, int32_t start, int32_t length, EExtent extent = EExtent::kOpenEndedWhenZero);
 
     void Read(int32_t size, void* buffer) override;
     void Peek(int32_t size, void* buffer) override;
@@ -26,7 +29,7 @@ public:
     void WriteAt(int32_t position, int32_t size, const void* buffer) override;
 
 private:
-    bool IsOpenEnded() const { return mLength <= 0; }
+    bool IsOpenEnded() const { return mOpenEnded; }
     // The first inner position past the window; for an open-ended window the inner medium's end.
     int64_t ReadLimit();
     void CheckRead(int32_t size);
@@ -36,4 +39,5 @@ private:
     CMedia& mInner;
     int32_t mStart = 0;
     int32_t mLength = 0;
+    bool mOpenEnded = false;
 };

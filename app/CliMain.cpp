@@ -1,0 +1,15 @@
+// modstower-cli: the pack run and its companions for terminals and scripts.
+#include "app/CommandLine.h"
+#include "media/XBase.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    InstallOutOfMemoryHandler();
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CCommandLine commandLine(std::cout, std::cerr);
+    return commandLine.Run(arguments);
+}

@@ -1,0 +1,224 @@
+#include "app/CommandLine.h"
+
+#include "app/FailureText.h"
+#include "app/ModConstants.h"
+#include "app/ModListing.h"
+#include "app/ModReader.h"
+#include "app/ModStower.h"
+#include "app/ModUnpacker.h"
+#include "app/TerminalPackUI.h"
+#include "chunks/IFFReader2.h"
+#include "files/DirSpec.h"
+#include "files/FileSpec.h"
+#include "media/OpenFile.h"
+#include "media/StringMedia.h"
+#include "media/XBase.h"
+#include "platform/system/SystemPath.h"
+
+#include <memory>
+#include <ostream>
+
+namespace {
+
+constexpr const char* kProgramName = "modstower-cli";
+
+constexpr const char* kHelpText =
+    "Usage: modstower-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Packs a folder of Tandrel synthesizer mod components into one mod file (.tdm)\n"
+    "and looks into mod files.\n"
+    "\n"
+    "Commands:\n"
+    "  pack FOLDER [-o FILE]      pack FOLDER into FILE (default: the folder's name\n"
+    "                             plus .tdm, in the current folder); the mod file\n"
+    "                             always gets the extension .tdm. The log goes to\n"
+    "                             standard output, one line per line.\n"
+    "  check FOLDER               the same run with the same log, writing no file\n"
+    "  list FILE.tdm              the components, missing catalogue slots and texts\n"
+    "                             of a mod file\n"
+    "  unpack FILE.tdm DIR [--force]\n"
+    "                             write each component and the four text files of a\n"
+    "                             mod into DIR; existing files are kept unless --force\n"
+    "  dump FILE                  print the chunk tree of FILE, one line per chunk\n"
+    "\n"
+    "Options:\n"
+    "  --help                     show this text\n"
+    "  --version                  show the program's version\n"
+    "\n"
+    "Exit status: 0 done, 1 failed or abandoned (standard error says which file and\n"
+    "what went wrong), 2 usage error.\n";
+
+} // namespace
+
+CCommandLine::CCommandLine(std::ostream& out, std::ostream& err)
+    : mOut(out)
+    , mErr(err)
+{
+}
+
+int CCommandLine::Run(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return Usage("no command given");
+    const std::string& command = arguments.front();
+    if (command == "--help" || command == "-h")
+        return Help();
+    if (command == "--version")
+        return Version();
+    if (command == "dump")
+        return Dump(arguments);
+    if (command == "pack")
+        return Pack(arguments, EPackMode::kPack);
+    if (command == "check")
+        return Pack(arguments, EPackMode::kCheck);
+    if (command == "list")
+        return List(arguments);
+    if (command == "unpack")
+        return Unpack(arguments);
+    return Usage("unknown command '" + command + "'");
+}
+
+int CCommandLine::Usage(const std::string& problem)
+{
+    mErr << kProgramName << ": " << problem << "\n"
+         << "Try '" << kProgramName << " --help' for more information.\n";
+    return kUsage;
+}
+
+int CCommandLine::Fail(const std::string& file, const std::string& problem)
+{
+    mErr << kProgramName << ": " << file << ": " << problem << "\n";
+    return kFailed;
+}
+
+int CCommandLine::Help()
+{
+    mOut << kHelpText;
+    return kDone;
+}
+
+int CCommandLine::Version()
+{
+    char text[32] = {};
+    kModFormatVersion.Format(text, CVersion::kShortWithStage);
+    mOut << kProgramName << " " << text << "\n";
+    return kDone;
+}
+
+int CCommandLine::Dump(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 2)
+        return Usage("dump needs exactly one FILE");
+    const std::string& path = arguments[1];
+    // The whole dump is made before any of it is printed: a broken tree gives
+    // an error line only, never half a dump.
+    CStringMedia text;
+    try {
+        COpenFile file(path.c_str());
+        CIFFReader2 reader(file);
+        if (reader.CountChunks() == 0)
+            throw XBadFormat();
+        CIFFReader2::DumpChunks(file, text, 0);
+    } catch (const XBase& failure) {
+        return Fail(path, DescribeFailure(failure, kNotAChunkTree));
+    }
+    mOut << text.GetBytes();
+    return kDone;
+}
+
+int CCommandLine::Pack(const std::vector<std::string>& arguments, EPackMode mode)
+{
+    std::string folderArgument;
+    std::string targetArgument;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "-o" && mode == EPackMode::kPack && i + 1 < arguments.size() && targetArgument.empty())
+            targetArgument = arguments[++i];
+        else if (folderArgument.empty() && !arguments[i].empty() && arguments[i][0] != '-')
+            folderArgument = arguments[i];
+        else
+            return Usage("unexpected argument '" + arguments[i] + "'");
+    }
+    if (folderArgument.empty())
+        return Usage(arguments[0] + " needs a FOLDER");
+
+    // The desktop program receives folders as absolute paths; so does the run here.
+    const std::string folderPath = SystemPath::MakeAbsolute(folderArgument);
+    if (!SystemPath::IsDirectory(folderPath))
+        return Fail(folderArgument, "not a folder");
+    std::unique_ptr<CDirSpec> source;
+    std::unique_ptr<CFileSpec> target;
+    try {
+        source = std::make_unique<CDirSpec>(folderPath.c_str());
+        const std::string folderName = GetFolderName(*source);
+        const std::string targetPath = SystemPath::MakeAbsolute(
+            targetArgument.empty() ? folderName + kModExtension : targetArgument);
+        target = std::make_unique<CFileSpec>(targetPath.c_str());
+        // As the save dialog does: a mod file always carries the mod extension.
+        target->SetExtension(kModExtension);
+    } catch (const XBase&) {
+        return Fail(targetArgument.empty() ? folderArgument : targetArgument, "path too long");
+    }
+
+    CTerminalPackUI ui(mOut, mErr);
+    CModStower packer(ui);
+    ui.LogLine(("Source: " + GetFolderName(*source)).c_str());
+    try {
+        if (mode == EPackMode::kPack)
+            packer.PackFolder(*source, *target);
+        else
+            packer.CheckFolder(*source, *target);
+    } catch (const XBase& failure) {
+        const char* problem = ui.AlertShown() ? "no mod name" : DescribeFailure(failure, "cannot be handled");
+        return Fail(packer.GetCurrentFile(), std::string(problem) + "; run abandoned");
+    }
+    return kDone;
+}
+
+int CCommandLine::List(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 2)
+        return Usage("list needs exactly one FILE.tdm");
+    const std::string& path = arguments[1];
+    try {
+        COpenFile file(path.c_str());
+        if (CModReader::IsAbandoned(file))
+            return Fail(path, std::string(kNotAModFile) + " (its packing was abandoned)");
+        CModReader reader(file);
+        WriteModListing(reader, mOut);
+    } catch (const XBase& failure) {
+        return Fail(path, DescribeFailure(failure, kNotAModFile));
+    }
+    return kDone;
+}
+
+int CCommandLine::Unpack(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> paths;
+    bool force = false;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--force")
+            force = true;
+        else
+            paths.push_back(arguments[i]);
+    }
+    if (paths.size() != 2)
+        return Usage("unpack needs FILE.tdm and DIR");
+    const std::string& path = paths[0];
+    try {
+        COpenFile file(path.c_str());
+        if (CModReader::IsAbandoned(file))
+            return Fail(path, std::string(kNotAModFile) + " (its packing was abandoned)");
+        CModReader reader(file);
+        CModUnpacker unpacker(reader, force ? CModUnpacker::EOverwrite::kReplace : CModUnpacker::EOverwrite::kKeep);
+        const std::vector<std::string> problems = unpacker.Check(paths[1]);
+        if (!problems.empty()) {
+            for (const std::string& problem : problems)
+                mErr << kProgramName << ": " << problem << "\n";
+            return Fail(path, "nothing unpacked");
+        }
+        unpacker.Unpack(paths[1], mOut);
+    } catch (const XBase& failure) {
+        return Fail(path, DescribeFailure(failure, kNotAModFile));
+    }
+    return kDone;
+}

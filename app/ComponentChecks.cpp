@@ -1,0 +1,89 @@
+#include "app/ComponentChecks.h"
+
+#include "app/Catalogue.h"
+#include "app/PackUserInterface.h"
+#include "audio/AIFFReader.h"
+#include "audio/SampleFileInfo.h"
+#include "audio/WAVE_SAMPLE.h"
+#include "audio/WaveReader.h"
+#include "files/FileSpec.h"
+#include "images/Bitmap.h"
+#include "images/JPEGLoader.h"
+#include "images/PixelFormat.h"
+#include "media/OpenFile.h"
+#include "media/XBase.h"
+#include "app/TextFormat.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// The words of one sample format's reasons, and how to read that format.
+struct SSampleFormat {
+    const char* invalid; // "** Invalid aiff: %s"
+    void (*readInfo)(CMedia&, SampleFileInfo&);
+    void (*load)(CMedia&, const char*, uint8_t, std::unique_ptr<WAVE_SAMPLE>&);
+};
+
+const SSampleFormat kAiffFormat = {"** Invalid aiff: %s", CAIFFReader::ReadAIFFInfo, CAIFFReader::LoadAIFF};
+const SSampleFormat kWaveFormat = {"** Invalid wav: %s", CWaveReader::ReadWaveInfo, CWaveReader::LoadWave};
+
+bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFormat& format)
+{
+    const std::string fileName = spec.GetFileName();
+    const std::string invalid = FormatText(format.invalid, fileName.c_str());
+    try {
+        COpenFile file(spec.GetFullPath().c_str());
+        SampleFileInfo info;
+        format.readInfo(file, info);
+        bool ok = true;
+        auto refuse = [&](const char* reason) {
+            log.LogLine((invalid + reason).c_str());
+            ok = false;
+        };
+        if (info.channels != 1)
+            refuse(". Only mono samples allowed.");
+        if (info.bits != 16)
+            refuse(". Only 16-bit samples allowed.");
+        if (info.sampleRate != 44100)
+            refuse(". Sample-rate must be 44100 Hz.");
+        if (!info.plain)
+            refuse(".");
+        if (ok) {
+            // Loading proves that the sample data can be read.
+            std::unique_ptr<WAVE_SAMPLE> sample;
+            file.SetPosition(0);
+            format.load(file, fileName.c_str(), 0, sample);
+        }
+        return ok;
+    } catch (const XBase&) {
+        return false;
+    }
+}
+
+} // namespace
+
+EImageCheck CheckSkinImage(const CFileSpec& spec, int32_t row)
+{
+    try {
+        COpenFile file(spec.GetFullPath().c_str());
+        const std::unique_ptr<CBitmap> bitmap = LoadJPEG(GetScreenPixelFormat(), file);
+        const SImageSize& standard = SkinImageSizes[row];
+        if (bitmap->GetWidth() != standard.width || bitmap->GetHeight() != standard.height)
+            return EImageCheck::kNonstandardSize;
+        return EImageCheck::kStandardSize;
+    } catch (const XBase&) {
+        return EImageCheck::kNotDecodable;
+    }
+}
+
+bool CheckAiffSample(const CFileSpec& spec, CPackUserInterface& log)
+{
+    return CheckSample(spec, log, kAiffFormat);
+}
+
+bool CheckWaveSample(const CFileSpec& spec, CPackUserInterface& log)
+{
+    return CheckSample(spec, log, kWaveFormat);
+}

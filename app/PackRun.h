@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/Catalogue.h"
+#include "app/ModInfo.h"
+#include "files/TemporaryFolder.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDirSpec;
+class CFileSpec;
+class CModStower;
+class CModWriter;
+class CMedia;
+struct CDirEntry;
+
+// One pack run, from the creation of the target to the totals. Lives for one
+// call of CModStower::PackFolder.
+class CPackRun {
+public:
+    // A checking run decides and logs everything a packing run does, writing the
+    // mod into a medium that keeps nothing.
+    enum class EOutput { kFile, kDiscard };
+
+    CPackRun(CModStower& packer, const CDirSpec& source, const CFileSpec& target, EOutput output);
+    ~CPackRun();
+
+    void Run();
+
+private:
+    void HandleEntry(const CDirEntry& entry);
+    void ReadWholeFile(const CFileSpec& spec);
+    bool ClassifySkinImage(const CFileSpec& spec, const char* entryName);
+    bool ClassifyAiffSample(const CFileSpec& spec, const char* entryName);
+    bool ClassifyWaveSample(const CFileSpec& spec, const char* entryName);
+    bool ConvertWaveToAiff(const CFileSpec& wave);
+    bool TakeSlot(bool found, std::vector<bool>& taken, int32_t row, const char* entryName);
+    void Embed(const char* entryName);
+    void ImportTextFile(const char* entryName);
+    void Finish();
+    void LogLine(const std::string& text);
+    int32_t CloseTarget();
+
+    CModStower& mPacker;
+    const CDirSpec& mSource;
+    const CFileSpec& mTarget;
+    EOutput mOutput;
+    std::vector<bool> mImageTaken = std::vector<bool>(kSkinImageCount, false);
+    std::vector<bool> mSampleTaken = std::vector<bool>(kSampleCount, false);
+    int32_t mFileCount = 0;
+    CModInfo mModInfo;
+    std::unique_ptr<CMedia> mTargetMedia;
+    std::unique_ptr<CModWriter> mWriter;
+    std::vector<uint8_t> mBytes;
+    std::string mStoredName;
+    CTemporaryFolder mTemporaryFolder{"modstower"};
+};

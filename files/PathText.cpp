@@ -1,0 +1,12 @@
+#include "files/PathText.h"
+
+#include "media/XBase.h"
+
+namespace PathText {
+
+void ThrowTooLong()
+{
+    throw XBase();
+}
+
+} // namespace PathText

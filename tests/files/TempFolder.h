@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+// A private folder for one test, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "files-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            mPath = pattern + "/";
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        if (!mPath.empty())
+            std::filesystem::remove_all(mPath, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path with its trailing '/'; empty when it could not be made.
+    const std::string& Path() const { return mPath; }
+    std::string operator/(const std::string& name) const { return mPath + name; }
+
+    void WriteFile(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream out(mPath + name, std::ios::binary);
+        out << bytes;
+    }
+
+private:
+    std::string mPath;
+};
