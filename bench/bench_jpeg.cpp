@@ -84,7 +84,7 @@ void DecodeJPEG24(benchmark::State& state)
     for (auto _ : state) {
         CMemoryMedia media(int32_t(picture.jpeg.size()), const_cast<uint8_t*>(picture.jpeg.data()));
         SDecodedImage image = DecodeJPEG(format, media);
-        benchmark::DoNotOptimize(image.pixels.get());
+        benchmark::DoNotOptimize(image.pixels.data());
     }
     Label(state, picture);
 }

@@ -50,13 +50,15 @@ public:
             ERREXIT(&mInfo, JERR_ARITH_NOTIMPL);
     }
 
-    // Refuses a picture whose sides a bitmap cannot have, or whose pixel block
-    // would be absurd, before anything is allocated for it. No scaling is asked
-    // for, so the output has the image's own size.
-    void CheckSize(uint64_t pixelBytes) const
+    // Refuses a picture whose sides a bitmap cannot have, or that is absurdly
+    // large, before anything is allocated for it. No scaling is asked for, so the
+    // output has the image's own size.
+    void CheckSize() const
     {
-        if (mInfo.image_width > uint32_t(CBitmap::kMaxDimension) || mInfo.image_height > uint32_t(CBitmap::kMaxDimension)
-            || pixelBytes > kMaxJPEGPixelBytes)
+        const uint32_t width = mInfo.image_width;
+        const uint32_t height = mInfo.image_height;
+        if (width > uint32_t(CBitmap::kMaxDimension) || height > uint32_t(CBitmap::kMaxDimension)
+            || uint64_t{width} * height > kMaxJPEGPixels)
             throw XJPegOutOfMemory();
     }
 
@@ -100,7 +102,7 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
     const uint32_t height = cinfo->image_height;
     const uint64_t bytesPerPixel = depth == 16 ? 2 : depth == 24 ? 3 : 4;
     const uint64_t rowBytes = PaddedRow(width * bytesPerPixel);
-    decompressor.CheckSize(rowBytes * height);
+    decompressor.CheckSize();
 
     if (depth != 16 && depth != 24 && depth != 32) {
         // No rows are read for a depth we cannot store, so finishing reports too
@@ -116,10 +118,9 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
 
     SDecodedImage image;
     image.header = MakeImageHeader(int32_t(width), int32_t(height), depth);
-    image.pixelBytes = size_t(rowBytes * height);
-    image.header.info.imageSize = uint32_t(image.pixelBytes);
-    image.pixels.reset(new uint8_t[image.pixelBytes]);
-    uint8_t* block = image.pixels.get();
+    image.pixels.resize(size_t(rowBytes * height));
+    image.header.info.imageSize = uint32_t(image.pixels.size());
+    uint8_t* block = image.pixels.data();
 
     jpeg_start_decompress(cinfo);
     const size_t used = size_t(width) * size_t(bytesPerPixel);
@@ -128,7 +129,7 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
     } else if (depth == 32) {
         decompressor.ReadBottomUp(block, rowBytes);
         // The library fills the spare byte; ours is 0.
-        for (size_t i = 3; i < image.pixelBytes; i += 4)
+        for (size_t i = 3; i < image.pixels.size(); i += 4)
             block[i] = 0;
     } else {
         std::vector<uint8_t> scanline(size_t(width) * 3);
@@ -179,9 +180,7 @@ SDecodedImage DecodePalettised(const CPixelFormat& format, CMedia& medium)
         cinfo->actual_number_of_colors = format.GetColourCount();
         cinfo->colormap = colourRows;
 
-        // The index rows and their run-length form are both held at once.
-        const uint64_t pixels = uint64_t{cinfo->image_width} * cinfo->image_height;
-        decompressor.CheckSize(pixels + GetRLE8EncodedSize(cinfo->image_width, cinfo->image_height));
+        decompressor.CheckSize();
         width = cinfo->image_width;
         height = cinfo->image_height;
 
@@ -195,25 +194,20 @@ SDecodedImage DecodePalettised(const CPixelFormat& format, CMedia& medium)
         jpeg_finish_decompress(cinfo);
     }
 
-    std::vector<uint8_t> encoded = EncodeRLE8(indices.get(), width, height);
-    indices.reset();
-    image.pixelBytes = encoded.size();
-    image.header.info.imageSize = uint32_t(encoded.size());
-    image.pixels.reset(new uint8_t[encoded.size()]);
-    std::memcpy(image.pixels.get(), encoded.data(), encoded.size());
+    image.pixels = EncodeRLE8(indices.get(), width, height);
+    image.header.info.imageSize = uint32_t(image.pixels.size());
     return image;
 }
 
 // At 24 and 32 bits a bitmap holds exactly the colours of the decoded rows, so
 // they are decoded straight into the bitmap in its own layout rather than through
 // a device-independent block that would only be copied over.
-std::unique_ptr<CBitmap> LoadTrueColourBitmap(uint8_t depth, CMedia& medium)
+std::unique_ptr<CBitmap> LoadTrueColourBitmap(CMedia& medium)
 {
     CDecompressor decompressor(medium);
     j_decompress_ptr cinfo = decompressor.Get();
     decompressor.ReadHeader();
-    // Refused exactly when the device-independent rows would be.
-    decompressor.CheckSize(PaddedRow(uint64_t{cinfo->image_width} * (depth / 8)) * cinfo->image_height);
+    decompressor.CheckSize();
 
     // A pixel word 0xFFRRGGBB, as the library lays it out in memory.
     cinfo->out_color_space = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
@@ -237,9 +231,9 @@ SDecodedImage DecodeJPEG(const CPixelFormat& format, CMedia& medium)
 std::unique_ptr<CBitmap> LoadJPEG(const CPixelFormat& format, CMedia& medium)
 {
     if (format.GetDepth() == 24 || format.GetDepth() == 32)
-        return LoadTrueColourBitmap(format.GetDepth(), medium);
+        return LoadTrueColourBitmap(medium);
     const SDecodedImage image = DecodeJPEG(format, medium);
-    return MakeBitmap(format, image.header, image.pixels.get(), image.pixelBytes);
+    return MakeBitmap(format, image.header, image.pixels.data(), image.pixels.size());
 }
 
 std::unique_ptr<CBitmap> LoadJPEGResource(const CPixelFormat& format, uint16_t id)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CMedia;
 class CPixelFormat;
@@ -20,14 +21,14 @@ class CPixelFormat;
 // uncompressed rows padded to 4 bytes, all rows bottom-up.
 struct SDecodedImage {
     SImageHeader header;
-    std::unique_ptr<uint8_t[]> pixels;
-    size_t pixelBytes = 0;
+    std::vector<uint8_t> pixels;
 };
 
-// No picture is decoded into a pixel block larger than this; a bigger one is refused
-// before anything is allocated (XJPegOutOfMemory). Sides are limited to those of a
-// bitmap, CBitmap::kMaxDimension.
-constexpr uint64_t kMaxJPEGPixelBytes = uint64_t{256} << 20;
+// The largest picture decoded, 8192 x 8192 pixels or as many in another shape; its
+// sides are also limited to those of a bitmap, CBitmap::kMaxDimension. A larger one
+// is refused with XJPegOutOfMemory before anything is allocated for it, since its
+// bitmap alone would take a quarter of a gigabyte.
+constexpr uint64_t kMaxJPEGPixels = uint64_t{8192} * 8192;
 
 // Decodes the JPEG stream from the medium's position to its end. Depth 8 takes the
 // palettised road, every other depth the true-colour one; a depth other than 8, 16,

@@ -64,8 +64,10 @@ std::vector<uint8_t> WriteJPEG(const SRGBImage& image, const SJPEGWriteOptions& 
 
     c.cinfo.image_width = JDIMENSION(image.width);
     c.cinfo.image_height = JDIMENSION(image.height);
-    c.cinfo.input_components = 3;
-    c.cinfo.in_color_space = JCS_RGB;
+    // Four-colour files carry the inverted red, green and blue, and no black.
+    const bool cmyk = options.colour == EJPEGColour::kCMYK;
+    c.cinfo.input_components = cmyk ? 4 : 3;
+    c.cinfo.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&c.cinfo);
     jpeg_set_quality(&c.cinfo, options.quality, TRUE);
     if (options.colour == EJPEGColour::kGrayscale)
@@ -77,8 +79,17 @@ std::vector<uint8_t> WriteJPEG(const SRGBImage& image, const SJPEGWriteOptions& 
     c.cinfo.restart_in_rows = options.restartRows;
 
     jpeg_start_compress(&c.cinfo, TRUE);
+    std::vector<uint8_t> inks(cmyk ? size_t(image.width) * 4 : 0);
     while (c.cinfo.next_scanline < c.cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(image.Row(int(c.cinfo.next_scanline)));
+        if (cmyk) {
+            for (int x = 0; x < image.width; ++x) {
+                for (int i = 0; i < 3; ++i)
+                    inks[size_t(x) * 4 + size_t(i)] = uint8_t(255 - row[x * 3 + i]);
+                inks[size_t(x) * 4 + 3] = 0;
+            }
+            row = inks.data();
+        }
         jpeg_write_scanlines(&c.cinfo, &row, 1);
     }
     jpeg_finish_compress(&c.cinfo);

@@ -21,7 +21,7 @@ struct SRGBImage {
 
 enum class EJPEGCoding { kHuffman, kArithmetic };
 enum class EJPEGProcess { kSequential, kProgressive };
-enum class EJPEGColour { kColour, kGrayscale };
+enum class EJPEGColour { kColour, kGrayscale, kCMYK };
 
 struct SJPEGWriteOptions {
     int quality = 90;

@@ -89,10 +89,10 @@ TEST(JPEGLoader, Depth24RowsAreTheLibrarysPixelsBottomUp)
     EXPECT_EQ(image.header.info.compression, uint32_t(kCompressionNone));
     const size_t rowBytes = 64; // 63 rounded up to a multiple of 4
     EXPECT_EQ(image.header.info.imageSize, rowBytes * 13);
-    ASSERT_EQ(image.pixelBytes, rowBytes * 13);
+    ASSERT_EQ(image.pixels.size(), rowBytes * 13);
 
     for (int y = 0; y < 13; ++y) {
-        const uint8_t* row = image.pixels.get() + (12 - y) * rowBytes;
+        const uint8_t* row = image.pixels.data() + (12 - y) * rowBytes;
         for (int x = 0; x < 21; ++x) {
             const uint8_t* rgb = &reference.rgb[(size_t(y) * 21 + x) * 3];
             ASSERT_EQ(row[x * 3 + 0], rgb[2]) << x << "," << y;
@@ -117,7 +117,7 @@ TEST(JPEGLoader, Depth24RowsArePaddedToFourBytes)
 {
     const SDecodedImage image = Decode(24, Photo(5, 3));
     EXPECT_EQ(image.header.info.imageSize, 16u * 3);
-    ASSERT_EQ(image.pixelBytes, 16u * 3);
+    ASSERT_EQ(image.pixels.size(), 16u * 3);
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(image.pixels[row * 16 + 15], 0);
 }
@@ -129,20 +129,20 @@ TEST(JPEGLoader, Depth32And16HoldTheSameColours)
 
     const SDecodedImage wide = Decode(32, jpeg);
     EXPECT_EQ(wide.header.info.bitCount, 32);
-    ASSERT_EQ(wide.pixelBytes, 40u * 6);
+    ASSERT_EQ(wide.pixels.size(), 40u * 6);
     const SDecodedImage narrow = Decode(16, jpeg);
     EXPECT_EQ(narrow.header.info.bitCount, 16);
-    ASSERT_EQ(narrow.pixelBytes, 20u * 6);
+    ASSERT_EQ(narrow.pixels.size(), 20u * 6);
 
     for (int y = 0; y < 6; ++y) {
         for (int x = 0; x < 10; ++x) {
             const uint8_t* rgb = &reference.rgb[(size_t(y) * 10 + x) * 3];
-            const uint8_t* quad = wide.pixels.get() + (5 - y) * 40 + x * 4;
+            const uint8_t* quad = wide.pixels.data() + (5 - y) * 40 + x * 4;
             EXPECT_EQ(quad[0], rgb[2]);
             EXPECT_EQ(quad[1], rgb[1]);
             EXPECT_EQ(quad[2], rgb[0]);
             EXPECT_EQ(quad[3], 0);
-            const uint8_t* pair = narrow.pixels.get() + (5 - y) * 20 + x * 2;
+            const uint8_t* pair = narrow.pixels.data() + (5 - y) * 20 + x * 2;
             const uint16_t word = uint16_t(pair[0] | pair[1] << 8);
             EXPECT_EQ(word, (rgb[0] >> 3) << 10 | (rgb[1] >> 3) << 5 | rgb[2] >> 3);
         }
@@ -158,7 +158,7 @@ TEST(JPEGLoader, BitmapsAreThoseOfTheDecodedRows)
         for (uint8_t depth : {uint8_t(16), uint8_t(24), uint8_t(32)}) {
             const CPixelFormat format(depth);
             const SDecodedImage image = Decode(depth, jpeg);
-            const std::unique_ptr<CBitmap> made = MakeBitmap(format, image.header, image.pixels.get(), image.pixelBytes);
+            const std::unique_ptr<CBitmap> made = MakeBitmap(format, image.header, image.pixels.data(), image.pixels.size());
             const std::unique_ptr<CBitmap> loaded = Load(format, jpeg);
             ASSERT_EQ(loaded->GetWidth(), made->GetWidth());
             ASSERT_EQ(loaded->GetHeight(), made->GetHeight());
@@ -226,10 +226,10 @@ TEST(JPEGLoader, Depth8EncodesRowsAsAbsoluteRuns)
         EXPECT_EQ(image.header.colours[i].blue, format.GetPalette()->GetEntry(i).blue);
     }
     // Each row: 00 03, three indices, one skipped byte, 00 00; the last 00 00 is 00 01.
-    ASSERT_EQ(image.pixelBytes, 8u * 4);
+    ASSERT_EQ(image.pixels.size(), 8u * 4);
     EXPECT_EQ(image.header.info.imageSize, 8u * 4);
     for (int row = 0; row < 4; ++row) {
-        const uint8_t* p = image.pixels.get() + row * 8;
+        const uint8_t* p = image.pixels.data() + row * 8;
         EXPECT_EQ(p[0], 0);
         EXPECT_EQ(p[1], 3);
         EXPECT_EQ(p[6], 0);
@@ -294,6 +294,17 @@ TEST(JPEGLoader, RefusesArithmeticCoding)
     }
 }
 
+TEST(JPEGLoader, FourColourPicturesAreUnsupported)
+{
+    // The library cannot turn ink colours into screen colours.
+    SJPEGWriteOptions inks;
+    inks.colour = EJPEGColour::kCMYK;
+    const std::vector<uint8_t> jpeg = WriteJPEG(MakePhotoLikeImage(16, 8, 9), inks);
+    EXPECT_TRUE(ThrowsExactly<XJPegUnsupportedFormat>([&] { Load(CPixelFormat(24), jpeg); }));
+    EXPECT_TRUE(ThrowsExactly<XJPegUnsupportedFormat>([&] { Decode(16, jpeg); }));
+    EXPECT_TRUE(ThrowsExactly<XJPegUnsupportedFormat>([&] { Load(PaletteFormat(), jpeg); }));
+}
+
 TEST(JPEGLoader, DepthsItCannotStoreReadTooFewScanlines)
 {
     for (uint8_t depth : {0, 1, 4, 15, 48, 255})
@@ -331,8 +342,10 @@ TEST(JPEGLoader, RefusesSizesABitmapCannotHave)
     const std::vector<uint8_t> jpeg = Photo(16, 16);
     EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Decode(24, WithSize(jpeg, 32768, 16)); }));
     EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Decode(24, WithSize(jpeg, 16, 65000)); }));
-    // Within the sides but far beyond any picture of ours.
+    // Within the sides but beyond the largest picture decoded.
     EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Decode(32, WithSize(jpeg, 30000, 30000)); }));
+    EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Load(CPixelFormat(24), WithSize(jpeg, 16384, 4097)); }));
+    EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Decode(16, WithSize(jpeg, 4097, 16384)); }));
     EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Load(PaletteFormat(), WithSize(jpeg, 30000, 30000)); }));
     EXPECT_TRUE(ThrowsExactly<XJPegOutOfMemory>([&] { Decode(15, WithSize(jpeg, 30000, 30000)); }));
 }
