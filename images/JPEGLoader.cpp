@@ -30,8 +30,14 @@ public:
     explicit CDecompressor(CMedia& medium)
     {
         mInfo.err = InstallErrorManager(&mError);
-        jpeg_create_decompress(&mInfo);
-        SetMediaSource(&mInfo, medium);
+        try {
+            jpeg_create_decompress(&mInfo);
+            SetMediaSource(&mInfo, medium);
+        } catch (...) {
+            // No destructor runs for a half-made object.
+            jpeg_destroy_decompress(&mInfo);
+            throw;
+        }
     }
     ~CDecompressor() { jpeg_destroy_decompress(&mInfo); }
 
@@ -40,7 +46,7 @@ public:
 
     j_decompress_ptr Get() { return &mInfo; }
 
-    // Reads the header and settles the output size, refusing what our readers cannot take.
+    // Reads the header, refusing what the mod files' reader cannot take.
     void ReadHeader()
     {
         jpeg_read_header(&mInfo, TRUE);
@@ -116,6 +122,7 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
     // the order of a device-independent row: blue, green, red (and one spare).
     cinfo->out_color_space = depth == 32 ? JCS_EXT_BGRX : JCS_EXT_BGR;
 
+    // The block starts zeroed, which is what the padding at the rows' ends keeps.
     SDecodedImage image;
     image.header = MakeImageHeader(int32_t(width), int32_t(height), depth);
     image.pixels.resize(size_t(rowBytes * height));
@@ -123,7 +130,6 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
     uint8_t* block = image.pixels.data();
 
     jpeg_start_decompress(cinfo);
-    const size_t used = size_t(width) * size_t(bytesPerPixel);
     if (depth == 24) {
         decompressor.ReadBottomUp(block, rowBytes);
     } else if (depth == 32) {
@@ -144,10 +150,6 @@ SDecodedImage DecodeTrueColour(uint8_t depth, CMedia& medium)
                 out[1] = uint8_t(word >> 8);
             }
         }
-    }
-    if (rowBytes > used) {
-        for (uint32_t y = 0; y < height; ++y)
-            std::memset(block + rowBytes * y + used, 0, size_t(rowBytes - used));
     }
     jpeg_finish_decompress(cinfo);
     return image;
