@@ -1,0 +1,150 @@
+#include "audio/AIFFWriter.h"
+
+#include "audio/AIFFFormat.h"
+#include "audio/BAT.h"
+#include "audio/FrameReader.h"
+#include "audio/SaveToFile.h"
+#include "audio/WAVE_SAMPLE.h"
+#include "media/Media.h"
+#include "media/XBase.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+CAIFFWriter::CAIFFWriter(CMedia& media)
+    : CIFFWriter(media)
+{
+}
+
+CAIFFWriter::~CAIFFWriter() = default;
+
+void CAIFFWriter::SaveAIFF(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample)
+{
+    SaveAIFF(file, "AIFF", creator, sample, nullptr, nullptr, 0);
+}
+
+void CAIFFWriter::SaveAIFF(const CFileSpec& file, const char* fileType, const char* creator,
+                           const WAVE_SAMPLE& sample, const char* signature, const void* data, int32_t size)
+{
+    SaveToFile(file, fileType, creator, [&](CMedia& media) { SaveAIFF(media, sample, signature, data, size); });
+}
+
+void CAIFFWriter::SaveAIFF(CMedia& media, const WAVE_SAMPLE& sample, const char* signature, const void* data,
+                           int32_t size)
+{
+    CAIFFWriter writer(media);
+    writer.OpenGroup("FORM", "AIFF");
+    writer.WriteCOMM(sample);
+    writer.WriteSSND(sample);
+    writer.WriteINST(sample);
+    writer.WriteMARK(sample);
+    if (data)
+        writer.WriteAPPL(signature, data, size);
+    writer.CloseGroup();
+}
+
+void CAIFFWriter::WriteCOMM(const WAVE_SAMPLE& sample)
+{
+    AIFFCommonChunk common;
+    common.channels = 1;
+    common.frames = static_cast<uint32_t>(sample.GetLength());
+    common.bits = 16;
+    common.rate = static_cast<uint32_t>(std::max(0, sample.GetRate()));
+    WriteCOMM(common);
+}
+
+void CAIFFWriter::WriteCOMM(const AIFFCommonChunk& common)
+{
+    uint8_t bytes[AIFFCommonChunk::kSize];
+    PackCommonChunk(common, bytes);
+    WriteChunk("COMM", bytes, sizeof bytes);
+}
+
+void CAIFFWriter::WriteSSND(const WAVE_SAMPLE& sample)
+{
+    BeginSSND(AIFFSoundDataHeader());
+    WriteSwapped(sample.GetData(), static_cast<uint32_t>(sample.GetLength()) * 2);
+    CloseChunk();
+}
+
+void CAIFFWriter::WriteSSND(const BAT& data)
+{
+    BeginSSND(AIFFSoundDataHeader());
+    WriteSwapped(data, data.GetSize());
+    CloseChunk();
+}
+
+void CAIFFWriter::WriteSSND(const AIFFSoundDataHeader& header, const void* bigEndianData, int32_t frames)
+{
+    if (frames < 0 || int64_t{frames} * 2 > INT32_MAX)
+        throw XWrite();
+    BeginSSND(header);
+    WriteBytes(frames * 2, bigEndianData);
+    CloseChunk();
+}
+
+void CAIFFWriter::BeginSSND(const AIFFSoundDataHeader& header)
+{
+    uint8_t bytes[AIFFSoundDataHeader::kSize];
+    PackSoundDataHeader(header, bytes);
+    OpenChunk("SSND");
+    WriteBytes(sizeof bytes, bytes);
+}
+
+void CAIFFWriter::WriteINST(const WAVE_SAMPLE& sample)
+{
+    if (sample.HasInstrumentData())
+        WriteINST(static_cast<int8_t>(sample.GetBaseNote()), sample.GetDetune());
+    else
+        WriteINST(60, 0);
+}
+
+void CAIFFWriter::WriteINST(int8_t baseNote, int8_t detune)
+{
+    // The sustain loop names markers 1 and 2 but is written with play mode 0, so a
+    // saved loop comes back switched off.
+    AIFFInstrumentChunk instrument;
+    instrument.baseNote = baseNote;
+    instrument.detune = detune;
+    uint8_t bytes[AIFFInstrumentChunk::kSize];
+    PackInstrumentChunk(instrument, bytes);
+    WriteChunk("INST", bytes, sizeof bytes);
+}
+
+void CAIFFWriter::WriteMARK(const WAVE_SAMPLE& sample)
+{
+    WriteMARK(sample.GetLoopStart(), sample.GetLoopEnd());
+}
+
+void CAIFFWriter::WriteMARK(int32_t loopStart, int32_t loopEnd)
+{
+    const std::vector<AIFFMarker> markers = {{1, loopStart, "Loop start"}, {2, loopEnd, "Loop end"}};
+    const std::vector<uint8_t> bytes = PackMarkerChunk(markers);
+    WriteChunk("MARK", bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+void CAIFFWriter::WriteAPPL(const char* signature, const void* data, int32_t size)
+{
+    uint8_t packed[4];
+    PackChunkID(packed, signature);
+    OpenChunk("APPL");
+    WriteBytes(sizeof packed, packed);
+    WriteBytes(size, data);
+    CloseChunk();
+}
+
+void CAIFFWriter::WriteSwapped(const BAT& data, uint32_t count)
+{
+    uint8_t buffer[4096];
+    CMedia& media = Media();
+    data.ForEachSpan(0, count, [&](const uint8_t* span, uint32_t length, uint32_t) {
+        for (uint32_t done = 0; done < length;) {
+            const uint32_t piece = std::min<uint32_t>(sizeof buffer, length - done);
+            std::memcpy(buffer, span + done, piece);
+            SwapWords(buffer, static_cast<int32_t>(piece / 2));
+            media.Write(static_cast<int32_t>(piece), buffer);
+            done += piece;
+        }
+    });
+}

@@ -1,0 +1,196 @@
+#include "audio/FrameReader.h"
+
+#include "audio/BAT.h"
+#include "media/Media.h"
+#include "media/XBase.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<uint8_t[]> gScratch1;
+std::unique_ptr<uint8_t[]> gScratch2;
+
+// Byte-wise loads and stores keep the conversion independent of the host's byte
+// order and of alignment; compilers turn them into plain moves.
+inline int32_t LoadLE16(const uint8_t* p)
+{
+    return static_cast<int16_t>(p[0] | p[1] << 8);
+}
+
+inline void StoreLE16(uint8_t* p, int32_t value)
+{
+    p[0] = static_cast<uint8_t>(value);
+    p[1] = static_cast<uint8_t>(value >> 8);
+}
+
+inline int32_t LoadSample(const uint8_t* p, int32_t bytesPerSample)
+{
+    // An 8-bit sample times 256, taken as a 16-bit value.
+    return bytesPerSample == 2 ? LoadLE16(p) : static_cast<int8_t>(p[0]) * 256;
+}
+
+void CheckParameters(int32_t bytesPerSample, int32_t channels, int32_t channelIndex, int32_t frames)
+{
+    // A frame wider than the scratch buffer would give blocks of 0 frames and never end.
+    if (bytesPerSample < 1 || bytesPerSample > 2 || channels < 1 || channels > kScratchBufferSize / bytesPerSample)
+        throw XUnsupportedFormat();
+    if (channelIndex < 0 || channelIndex >= channels)
+        throw XUnsupportedFormat();
+    if (frames < 0)
+        throw XPosition();
+    if (!gScratch1 || !gScratch2)
+        throw XInternalError();
+}
+
+// Runs the block loop; `store(converted, byteOffset, byteCount)` puts each block away.
+template <typename Store>
+void ConvertBlocks(CMedia& source, int32_t bytesPerSample, int32_t channels, int32_t channelIndex, int32_t frames,
+                   bool swap, FrameConverter converter, void* context, Store store)
+{
+    const int32_t frameBytes = bytesPerSample * channels;
+    const int32_t framesPerBlock = std::min(kScratchBufferSize / frameBytes, kScratchBufferSize / 2);
+    uint8_t* raw = gScratch1.get();
+    uint8_t* converted = gScratch2.get();
+    for (int32_t done = 0; done < frames;) {
+        const int32_t n = std::min(framesPerBlock, frames - done);
+        source.Read(n * frameBytes, raw);
+        if (swap && bytesPerSample == 2)
+            SwapWords(raw, n * channels);
+        converter(context, raw, converted, bytesPerSample, channels, channelIndex, n);
+        store(converted, int64_t{done} * 2, n * 2);
+        done += n;
+    }
+}
+
+} // namespace
+
+void MakeScratchBuffers()
+{
+    if (gScratch1 && gScratch2)
+        return;
+    try {
+        if (!gScratch1)
+            gScratch1.reset(new uint8_t[kScratchBufferSize]());
+        gScratch2.reset(new uint8_t[kScratchBufferSize]());
+    } catch (...) {
+        FreeScratchBuffers();
+        throw;
+    }
+}
+
+void FreeScratchBuffers()
+{
+    gScratch1.reset();
+    gScratch2.reset();
+}
+
+uint8_t* GetScratchBuffer1()
+{
+    return gScratch1.get();
+}
+
+uint8_t* GetScratchBuffer2()
+{
+    return gScratch2.get();
+}
+
+void SwapWords(void* memory, int32_t count)
+{
+    auto* p = static_cast<uint8_t*>(memory);
+    for (int32_t i = 0; i < count; ++i, p += 2)
+        std::swap(p[0], p[1]);
+}
+
+void PickChannelConverter(void*, const uint8_t* raw, uint8_t* converted, int32_t bytesPerSample, int32_t channels,
+                          int32_t channelIndex, int32_t frames)
+{
+    if (channels == 1 && bytesPerSample == 2) {
+        std::memcpy(converted, raw, size_t(frames) * 2);
+        return;
+    }
+    const int32_t frameBytes = bytesPerSample * channels;
+    const uint8_t* in = raw + channelIndex * bytesPerSample;
+    for (int32_t k = 0; k < frames; ++k, in += frameBytes)
+        StoreLE16(converted + 2 * k, LoadSample(in, bytesPerSample));
+}
+
+void MixdownConverter(void* context, const uint8_t* raw, uint8_t* converted, int32_t bytesPerSample,
+                      int32_t channels, int32_t channelIndex, int32_t frames)
+{
+    auto& mix = *static_cast<MixContext*>(context);
+    if (channels == 1) {
+        // Nothing to mix, so nothing can clip.
+        PickChannelConverter(context, raw, converted, bytesPerSample, channels, channelIndex, frames);
+        mix.maximum = 0;
+        mix.minimum = 0;
+        return;
+    }
+    const int32_t gain = mix.gain;
+    const uint8_t* in = raw;
+    for (int32_t k = 0; k < frames; ++k) {
+        int32_t sum = 0;
+        for (int32_t c = 0; c < channels; ++c, in += bytesPerSample) {
+            const int32_t sample = LoadSample(in, bytesPerSample);
+            sum += gain == 32768 ? sample : (sample * gain) >> 15;
+        }
+        if (sum > mix.maximum)
+            mix.maximum = sum;
+        else if (sum < mix.minimum)
+            mix.minimum = sum;
+        StoreLE16(converted + 2 * k, std::clamp(sum, -32768, 32767));
+    }
+}
+
+void ReadFrames(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t channelIndex,
+                int32_t frames, bool swap, FrameConverter converter, void* context)
+{
+    CheckParameters(bytesPerSample, channels, channelIndex, frames);
+    if (int64_t{frames} * 2 > destination.GetSize())
+        throw XPosition();
+    ConvertBlocks(source, bytesPerSample, channels, channelIndex, frames, swap, converter, context,
+                  [&destination](const uint8_t* converted, int64_t offset, int32_t count) {
+                      destination.Write(static_cast<uint32_t>(offset), static_cast<uint32_t>(count), converted);
+                  });
+}
+
+void ReadFramesToMedia(CMedia& source, CMedia& destination, int32_t bytesPerSample, int32_t channels,
+                       int32_t channelIndex, int32_t frames, bool swap, FrameConverter converter, void* context)
+{
+    CheckParameters(bytesPerSample, channels, channelIndex, frames);
+    if (int64_t{frames} * 2 > INT32_MAX)
+        throw XPosition();
+    ConvertBlocks(source, bytesPerSample, channels, channelIndex, frames, swap, converter, context,
+                  [&destination](const uint8_t* converted, int64_t offset, int32_t count) {
+                      destination.WriteAt(static_cast<int32_t>(offset), count, converted);
+                  });
+}
+
+void ReadChannel(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t channelIndex,
+                 int32_t frames, bool swap)
+{
+    ReadFrames(source, destination, bytesPerSample, channels, channelIndex, frames, swap, PickChannelConverter,
+               nullptr);
+}
+
+void ReadMixdown(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t frames,
+                 bool swap, bool& scaled)
+{
+    scaled = false;
+    const int32_t start = source.GetPosition();
+    MixContext mix;
+    ReadFrames(source, destination, bytesPerSample, channels, 0, frames, swap, MixdownConverter, &mix);
+    if (mix.maximum <= 32767 && mix.minimum >= -32768)
+        return;
+
+    // Some sum clipped: read the frames again with a gain that brings the loudest
+    // sum to about full scale (1073709056 is 32767 * 32768).
+    source.SetPosition(start);
+    mix.gain = 1073709056 / std::max(mix.maximum, -mix.minimum);
+    mix.maximum = 0;
+    mix.minimum = 0;
+    ReadFrames(source, destination, bytesPerSample, channels, 0, frames, swap, MixdownConverter, &mix);
+    scaled = true;
+}

@@ -1,0 +1,25 @@
+// Reads the format of a WAVE file from memory, then loads it twice: picking the
+// first channel, and mixing all channels down.
+#include "audio/FrameReader.h"
+#include "audio/WAVE_SAMPLE.h"
+#include "audio/WaveReader.h"
+#include "media/MemoryMedia.h"
+#include "media/XBase.h"
+
+static CScratchBuffers gScratchBuffers;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > 0x7FFFFFFF)
+        return 0;
+    CMemoryMedia media(static_cast<int32_t>(size), const_cast<uint8_t*>(data)); // only read
+    try {
+        SampleFileInfo info;
+        CWaveReader::ReadWaveInfo(media, info);
+        std::unique_ptr<WAVE_SAMPLE> sample;
+        CWaveReader::LoadWave(media, "fuzz.wav", 0, sample);
+        CWaveReader::LoadWave(media, "fuzz.wav", info.channels, sample);
+    } catch (const XBase&) {
+    }
+    return 0;
+}
