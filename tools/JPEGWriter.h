@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// A picture in memory for our own JPEG files: three samples per pixel, red,
+// green, blue, rows top-down without padding.
+struct SRGBImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels;
+
+    SRGBImage() = default;
+    SRGBImage(int w, int h);
+
+    uint8_t* Row(int y) { return pixels.data() + size_t(y) * size_t(width) * 3; }
+    const uint8_t* Row(int y) const { return pixels.data() + size_t(y) * size_t(width) * 3; }
+    void Set(int x, int y, uint8_t red, uint8_t green, uint8_t blue);
+};
+
+enum class EJPEGCoding { kHuffman, kArithmetic };
+enum class EJPEGProcess { kSequential, kProgressive };
+enum class EJPEGColour { kColour, kGrayscale, kCMYK };
+
+struct SJPEGWriteOptions {
+    int quality = 90;
+    EJPEGCoding coding = EJPEGCoding::kHuffman;
+    EJPEGProcess process = EJPEGProcess::kSequential;
+    EJPEGColour colour = EJPEGColour::kColour;
+    int restartRows = 0; // a restart marker every that many MCU rows; 0 for none
+};
+
+// Compresses `image` with the system's JPEG library; throws std::runtime_error
+// when the library refuses.
+std::vector<uint8_t> WriteJPEG(const SRGBImage& image, const SJPEGWriteOptions& options = {});
