@@ -134,10 +134,8 @@ void CPackRun::ReadWholeFile(const CFileSpec& spec)
     file.Read(size, mBytes.data());
 }
 
-bool CPackRun::TakeSlot(bool found, std::vector<bool>& taken, int32_t row, const char* entryName)
+bool CPackRun::SlotIsFree(const std::vector<bool>& taken, int32_t row, const char* entryName)
 {
-    if (!found)
-        return false;
     if (taken[row]) {
         LogLine(FormatText("** Multiple formats for file found: %s...", entryName));
         return false;
@@ -148,7 +146,7 @@ bool CPackRun::TakeSlot(bool found, std::vector<bool>& taken, int32_t row, const
 bool CPackRun::ClassifySkinImage(const CFileSpec& spec, const char* entryName)
 {
     int32_t row = 0;
-    if (!TakeSlot(FindSkinImage(entryName, row), mImageTaken, row, entryName))
+    if (!FindSkinImage(entryName, row) || !SlotIsFree(mImageTaken, row, entryName))
         return false;
     switch (CheckSkinImage(spec, row)) {
     case EImageCheck::kNotDecodable:
@@ -167,7 +165,7 @@ bool CPackRun::ClassifySkinImage(const CFileSpec& spec, const char* entryName)
 bool CPackRun::ClassifyAiffSample(const CFileSpec& spec, const char* entryName)
 {
     int32_t row = 0;
-    if (!TakeSlot(FindAiffSample(entryName, row), mSampleTaken, row, entryName))
+    if (!FindAiffSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
     if (!CheckAiffSample(spec, mPacker.mUI))
         return false;
@@ -180,7 +178,7 @@ bool CPackRun::ClassifyWaveSample(const CFileSpec& spec, const char* entryName)
     // The file's own bytes are not embedded: its AIFF conversion is.
     std::vector<uint8_t>().swap(mBytes);
     int32_t row = 0;
-    if (!TakeSlot(FindWaveSample(entryName, row), mSampleTaken, row, entryName))
+    if (!FindWaveSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
     if (!CheckWaveSample(spec, mPacker.mUI) || !ConvertWaveToAiff(spec))
         return false;

@@ -36,7 +36,8 @@ private:
     bool ClassifyAiffSample(const CFileSpec& spec, const char* entryName);
     bool ClassifyWaveSample(const CFileSpec& spec, const char* entryName);
     bool ConvertWaveToAiff(const CFileSpec& wave);
-    bool TakeSlot(bool found, std::vector<bool>& taken, int32_t row, const char* entryName);
+    // Logs the clash when another file already filled the slot.
+    bool SlotIsFree(const std::vector<bool>& taken, int32_t row, const char* entryName);
     void Embed(const char* entryName);
     void ImportTextFile(const char* entryName);
     void Finish();

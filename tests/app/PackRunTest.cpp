@@ -135,7 +135,7 @@ TEST_F(PackRunTest, TextFilesAndTheirLimits)
     mFolder.Write("www.txt", std::string(201, 'w'));
     Pack();
     EXPECT_EQ(mUI.lines, Join({"* Warning: WWW address truncated."},
-                              Totals(0, "Name", 19, std::string(200, 'w'), "ftp://host", 1564)));
+                              Totals(0, "Name", 17, std::string(200, 'w'), "ftp://host", 1564)));
     const std::string bytes = OutputText();
     const size_t info = 12 + 264 + 8;
     EXPECT_EQ(bytes.substr(info, 20), std::string("Caf\xE9\r\nsecond line\0", 20));
