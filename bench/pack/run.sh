@@ -14,7 +14,9 @@
 #   RUNS=9 bench/pack/run.sh     more timed rounds (default 5)
 #   BUILD=DIR bench/pack/run.sh  another Release build folder
 #
-# Times are wall clock, best and median of the rounds; the contenders take turns
+# Each contender is timed by wall clock and by CPU time (user and system, its
+# children included), best and median of the rounds: on a machine shared with
+# other work the CPU time is the steadier of the two. The contenders take turns
 # within each round after one untimed warm-up, so the page cache is warm for all.
 # Peak memory is the maximum resident set size reported by /usr/bin/time -v.
 set -euo pipefail
