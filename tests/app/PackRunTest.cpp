@@ -297,3 +297,18 @@ TEST_F(PackRunTest, SameFolderSameBytes)
     Pack();
     EXPECT_EQ(Output(), first);
 }
+
+TEST_F(PackRunTest, FailedWriteToTheTargetIsTheTargetsFailure)
+{
+    mFolder.Write("ModName.txt", "Big");
+    mFolder.Write("Demo.tds", std::string(5000, 's'));
+    CModStower packer(mUI);
+    const std::string target = mOutput.GetPath() + "Mod.tdm";
+    {
+        const CFileSizeLimit limit(2000);
+        EXPECT_THROW(packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str())), XWrite);
+    }
+    EXPECT_EQ(packer.GetCurrentFile(), target);
+    EXPECT_EQ(mUI.lines, (Lines{"Adding: Demo.tds..."}));
+    EXPECT_EQ(mUI.busyEnded, 1);
+}
