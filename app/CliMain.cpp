@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "audio/FrameReader.h"
 #include "media/XBase.h"
+#include "rc/ProgramResources.h"
 
 #include <iostream>
 #include <string>
@@ -10,6 +11,7 @@
 int main(int argc, char** argv)
 {
     InstallOutOfMemoryHandler();
+    InstallProgramResources();
     const CScratchBuffers scratchBuffers;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     CCommandLine commandLine(std::cout, std::cerr);

@@ -10,6 +10,7 @@
 #include "chunks/IFFReader2.h"
 #include "files/DirSpec.h"
 #include "files/FileSpec.h"
+#include "files/OSVersion.h"
 #include "media/OpenFile.h"
 #include "media/StringMedia.h"
 #include "media/XBase.h"
@@ -100,7 +101,7 @@ int CCommandLine::Help()
 int CCommandLine::Version()
 {
     char text[32] = {};
-    kModFormatVersion.Format(text, CVersion::kShortWithStage);
+    GetProgramVersion().Format(text, CVersion::kShortWithStage);
     mOut << kProgramName << " " << text << "\n";
     return kDone;
 }

@@ -104,8 +104,8 @@ void CPackRun::HandleEntry(const CDirEntry& entry)
         return;
     mPacker.mUI.AdvanceBusy();
 
+    mPacker.mCurrentFile = std::string(mSource.GetPath()) + entry.name;
     const std::unique_ptr<CFileSpec> spec(mSource.MakeFileSpec(entry.name));
-    mPacker.mCurrentFile = spec->GetFullPath();
     ReadWholeFile(*spec);
     mStoredName = entry.name;
 
@@ -213,6 +213,8 @@ bool CPackRun::ConvertWaveToAiff(const CFileSpec& wave)
 void CPackRun::Embed(const char* entryName)
 {
     LogLine(FormatText("Adding: %s...", entryName));
+    // From here on a failure is the target's, not the component's.
+    mPacker.mCurrentFile = mTarget.GetFullPath();
     mWriter->AddComponent(mStoredName.c_str(), mBytes.data(), static_cast<int32_t>(mBytes.size()));
     ++mFileCount;
 }

@@ -2,10 +2,12 @@
 #include "app/ModInfo.h"
 #include "app/ModWriter.h"
 #include "media/OpenFile.h"
+#include "tests/app/PackTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -97,4 +99,182 @@ TEST_F(CommandLineTest, UsageErrorsAndInformation)
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(mOut.str().rfind("Usage: modstower-cli COMMAND", 0), 0u);
     EXPECT_EQ(mErr.str(), "");
+}
+
+namespace {
+
+// The folder "Drums" of components inside the test's folder.
+std::string MakeDrums(const std::string& parent, bool withName = true)
+{
+    const std::string folder = parent + "/Drums";
+    std::filesystem::create_directory(folder);
+    if (withName)
+        std::ofstream(folder + "/ModName.txt") << "Drum Kit\r\n";
+    std::ofstream(folder + "/Demo.tds") << "song";
+    return folder;
+}
+
+std::string Lines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+void WriteModWithNames(const std::string& path, const std::vector<std::string>& names)
+{
+    COpenFile file(path.c_str(), "TDM ", "Tdrl");
+    CModWriter writer(file);
+    for (const std::string& name : names)
+        writer.AddComponent(name.c_str(), "data", 4);
+    CModInfo info;
+    std::strcpy(info.GetModName(), "Names");
+    writer.Finish(info);
+}
+
+// Runs in a given current folder and comes back.
+class CCurrentFolder {
+public:
+    explicit CCurrentFolder(const std::string& folder) : mSaved(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~CCurrentFolder() { std::filesystem::current_path(mSaved); }
+
+private:
+    std::filesystem::path mSaved;
+};
+
+} // namespace
+
+TEST_F(CommandLineTest, PackLogsEveryLineAndNamesTheTargetAfterTheFolder)
+{
+    MakeDrums(mFolder);
+    {
+        CCurrentFolder here(mFolder);
+        EXPECT_EQ(Run({"pack", "Drums"}), 0);
+    }
+    EXPECT_EQ(mOut.str(), Lines({"Source: Drums", "Adding: Demo.tds...", "Total file count: 1", "Mod name: Drum Kit",
+                                 "Comment length: 0 characters", "WWW: ", "FTP: ", "Size of Drums.tdm: 1586 bytes",
+                                 "Done... close window to exit application", ""}));
+    EXPECT_EQ(mErr.str(), "");
+    EXPECT_EQ(std::filesystem::file_size(mFolder + "/Drums.tdm"), 1586u);
+
+    // "." names the current folder; -o keeps the mod extension whatever is typed.
+    {
+        CCurrentFolder here(mFolder + "/Drums");
+        EXPECT_EQ(Run({"pack", ".", "-o", "../kit.bin"}), 0);
+    }
+    EXPECT_EQ(mOut.str().substr(0, 14), "Source: Drums\n");
+    EXPECT_NE(mOut.str().find("Size of kit.tdm: 1586 bytes"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(mFolder + "/kit.tdm"));
+}
+
+TEST_F(CommandLineTest, AbandonedPackSaysWhyOnStandardError)
+{
+    const std::string folder = MakeDrums(mFolder, false);
+    EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/out.tdm"}), 1);
+    EXPECT_EQ(mOut.str(), Lines({"Source: Drums", "Adding: Demo.tds...", "Total file count: 1"}));
+    EXPECT_EQ(mErr.str(), "Directory must contain a ModName.txt file containing the full name of the mod.\n"
+                          "modstower-cli: " + folder + "/ModName.txt: no mod name; run abandoned\n");
+
+    EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/no/such/out.tdm"}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/no/such/out.tdm: cannot be opened or created; run abandoned\n");
+
+    EXPECT_EQ(Run({"pack", mFolder + "/missing"}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/missing: not a folder\n");
+    EXPECT_EQ(Run({"pack"}), 2);
+    EXPECT_EQ(Run({"pack", folder, "-o"}), 2);
+    EXPECT_EQ(Run({"check", folder, "-o", "x.tdm"}), 2);
+}
+
+TEST_F(CommandLineTest, CheckRunsWithoutWriting)
+{
+    const std::string folder = MakeDrums(mFolder);
+    {
+        CCurrentFolder here(mFolder);
+        EXPECT_EQ(Run({"check", folder}), 0);
+    }
+    EXPECT_NE(mOut.str().find("Size of Drums.tdm: 1586 bytes"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/Drums.tdm"));
+}
+
+TEST_F(CommandLineTest, ListShowsComponentsSlotsAndTexts)
+{
+    const std::string folder = MakeDrums(mFolder);
+    std::ofstream(folder + "/Comments.txt") << "Line one\r\nLine two";
+    std::ofstream(folder + "/tr808bd.aif", std::ios::binary).write(
+        reinterpret_cast<const char*>(MakeAiffFile({1, 2}, 1, 44100).data()), MakeAiffFile({1, 2}, 1, 44100).size());
+    ASSERT_EQ(Run({"pack", folder, "-o", mFolder + "/kit.tdm"}), 0);
+    EXPECT_EQ(Run({"list", mFolder + "/kit.tdm"}), 0);
+    const std::string listing = mOut.str();
+    EXPECT_EQ(listing.substr(0, listing.find("Missing")),
+              "Mod name: Drum Kit\n"
+              "Version: 1.0.0\n"
+              "Comments: Line one\n"
+              "    Line two\n"
+              "WWW: \n"
+              "FTP: \n"
+              "Components: 2\n"
+              "  Demo.tds                 4 bytes  demo song\n"
+              "  tr808bd.aif             58 bytes  sample slot 0 (tr808bd)\n");
+    EXPECT_NE(listing.find("Missing: 104\n  skin image 12015.jpg\n"), std::string::npos);
+    EXPECT_NE(listing.find("\n  sample slot 1 (tr808sd1)\n"), std::string::npos);
+    EXPECT_EQ(listing.find("sample slot 0 (tr808bd)\n  sample slot"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, ListRefusesIncompleteMods)
+{
+    const std::string folder = MakeDrums(mFolder, false);
+    Run({"pack", folder, "-o", mFolder + "/cut.tdm"});
+    EXPECT_EQ(Run({"list", mFolder + "/cut.tdm"}), 1);
+    EXPECT_EQ(mOut.str(), "");
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/cut.tdm: not a complete mod file (its packing was abandoned)\n");
+    const std::string text = WriteFile("text.tdm", "plain text, no mod");
+    EXPECT_EQ(Run({"list", text}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + text + ": not a complete mod file\n");
+    EXPECT_EQ(Run({"list"}), 2);
+}
+
+TEST_F(CommandLineTest, UnpackWritesComponentsAndTexts)
+{
+    const std::string folder = MakeDrums(mFolder);
+    ASSERT_EQ(Run({"pack", folder, "-o", mFolder + "/kit.tdm"}), 0);
+    const std::string out = mFolder + "/out";
+    EXPECT_EQ(Run({"unpack", mFolder + "/kit.tdm", out}), 0);
+    EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'s', 'o', 'n', 'g'}));
+    const std::vector<uint8_t> name = ReadFileBytes(out + "/ModName.txt");
+    EXPECT_EQ(std::string(name.begin(), name.end()), "Drum Kit");
+    EXPECT_TRUE(std::filesystem::exists(out + "/www.txt"));
+
+    // Repacking the unpacked folder gives the same mod.
+    EXPECT_EQ(Run({"pack", out, "-o", mFolder + "/again.tdm"}), 0);
+    EXPECT_EQ(ReadFileBytes(mFolder + "/again.tdm"), ReadFileBytes(mFolder + "/kit.tdm"));
+
+    // Nothing is replaced without --force, and then nothing at all is written.
+    std::ofstream(out + "/Demo.tds") << "mine";
+    EXPECT_EQ(Run({"unpack", mFolder + "/kit.tdm", out}), 1);
+    EXPECT_NE(mErr.str().find(out + "/Demo.tds: exists (use --force to replace it)\n"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(Run({"unpack", "--force", mFolder + "/kit.tdm", out}), 0);
+    EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'s', 'o', 'n', 'g'}));
+}
+
+TEST_F(CommandLineTest, UnpackRefusesNamesThatLeaveTheFolder)
+{
+    const std::string mod = mFolder + "/evil.tdm";
+    WriteModWithNames(mod, {"ok.jpg", "../escape", "/etc/passwd", "a\\b", ".", "..", "", "ok.jpg"});
+    EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
+    EXPECT_EQ(mErr.str(),
+              "modstower-cli: refusing the stored name \"../escape\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \"/etc/passwd\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \"a\\b\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \".\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \"..\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \"\": not a plain file name\n"
+              "modstower-cli: refusing the stored name \"ok.jpg\": it occurs twice\n"
+              "modstower-cli: " + mod + ": nothing unpacked\n");
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/escape"));
 }

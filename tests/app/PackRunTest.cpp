@@ -138,7 +138,7 @@ TEST_F(PackRunTest, TextFilesAndTheirLimits)
                               Totals(0, "Name", 17, std::string(200, 'w'), "ftp://host", 1564)));
     const std::string bytes = OutputText();
     const size_t info = 12 + 264 + 8;
-    EXPECT_EQ(bytes.substr(info, 20), std::string("Caf\xE9\r\nsecond line\0", 20));
+    EXPECT_EQ(bytes.substr(info, 18), std::string("Caf\xE9\r\nsecond line\0", 18));
     EXPECT_EQ(bytes.substr(info + 601, 11), std::string("ftp://host\0", 11));
     EXPECT_EQ(bytes.substr(info + 802, 201), std::string(200, 'w') + '\0');
 }
@@ -296,4 +296,19 @@ TEST_F(PackRunTest, SameFolderSameBytes)
     const std::vector<uint8_t> first = Output();
     Pack();
     EXPECT_EQ(Output(), first);
+}
+
+TEST_F(PackRunTest, FailedWriteToTheTargetIsTheTargetsFailure)
+{
+    mFolder.Write("ModName.txt", "Big");
+    mFolder.Write("Demo.tds", std::string(5000, 's'));
+    CModStower packer(mUI);
+    const std::string target = mOutput.GetPath() + "Mod.tdm";
+    {
+        const CFileSizeLimit limit(2000);
+        EXPECT_THROW(packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str())), XWrite);
+    }
+    EXPECT_EQ(packer.GetCurrentFile(), target);
+    EXPECT_EQ(mUI.lines, (Lines{"Adding: Demo.tds..."}));
+    EXPECT_EQ(mUI.busyEnded, 1);
 }
