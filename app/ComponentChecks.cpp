@@ -29,7 +29,8 @@ struct SSampleFormat {
 const SSampleFormat kAiffFormat = {"** Invalid aiff: %s", CAIFFReader::ReadAIFFInfo, CAIFFReader::LoadAIFF};
 const SSampleFormat kWaveFormat = {"** Invalid wav: %s", CWaveReader::ReadWaveInfo, CWaveReader::LoadWave};
 
-bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFormat& format)
+bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFormat& format,
+                 std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
     const std::string fileName = spec.GetFileName();
     const std::string invalid = FormatText(format.invalid, fileName.c_str());
@@ -55,6 +56,8 @@ bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFo
             std::unique_ptr<WAVE_SAMPLE> sample;
             file.SetPosition(0);
             format.load(file, fileName.c_str(), 0, sample);
+            if (loaded != nullptr)
+                *loaded = std::move(sample);
         }
         return ok;
     } catch (const XBase&) {
@@ -78,12 +81,12 @@ EImageCheck CheckSkinImage(const CFileSpec& spec, int32_t row)
     }
 }
 
-bool CheckAiffSample(const CFileSpec& spec, CPackUserInterface& log)
+bool CheckAiffSample(const CFileSpec& spec, CPackUserInterface& log, std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
-    return CheckSample(spec, log, kAiffFormat);
+    return CheckSample(spec, log, kAiffFormat, loaded);
 }
 
-bool CheckWaveSample(const CFileSpec& spec, CPackUserInterface& log)
+bool CheckWaveSample(const CFileSpec& spec, CPackUserInterface& log, std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
-    return CheckSample(spec, log, kWaveFormat);
+    return CheckSample(spec, log, kWaveFormat, loaded);
 }

@@ -9,7 +9,6 @@
 #include "app/TextImport.h"
 #include "audio/AIFFWriter.h"
 #include "audio/WAVE_SAMPLE.h"
-#include "audio/WaveReader.h"
 #include "files/DirEntry.h"
 #include "files/DirIterator.h"
 #include "files/DirSpec.h"
@@ -106,7 +105,12 @@ void CPackRun::HandleEntry(const CDirEntry& entry)
 
     mPacker.mCurrentFile = std::string(mSource.GetPath()) + entry.name;
     const std::unique_ptr<CFileSpec> spec(mSource.MakeFileSpec(entry.name));
-    ReadWholeFile(*spec);
+    // A WAVE file's own bytes are never embedded, only its conversion: it is
+    // opened to prove it is there and readable, and read by the conversion.
+    if (ExtensionIs(*spec, ".wav"))
+        COpenFile(spec->GetFullPath().c_str()).GetSize();
+    else
+        ReadWholeFile(*spec);
     mStoredName = entry.name;
 
     bool add = false;
@@ -123,15 +127,14 @@ void CPackRun::HandleEntry(const CDirEntry& entry)
         Embed(entry.name);
     else
         ImportTextFile(entry.name);
-    std::vector<uint8_t>().swap(mBytes);
+    mBytes.Clear();
 }
 
 void CPackRun::ReadWholeFile(const CFileSpec& spec)
 {
     COpenFile file(spec.GetFullPath().c_str());
     const int32_t size = file.GetSize();
-    mBytes.resize(size);
-    file.Read(size, mBytes.data());
+    file.Read(size, mBytes.Resize(size));
 }
 
 bool CPackRun::SlotIsFree(const std::vector<bool>& taken, int32_t row, const char* entryName)
@@ -175,18 +178,18 @@ bool CPackRun::ClassifyAiffSample(const CFileSpec& spec, const char* entryName)
 
 bool CPackRun::ClassifyWaveSample(const CFileSpec& spec, const char* entryName)
 {
-    // The file's own bytes are not embedded: its AIFF conversion is.
-    std::vector<uint8_t>().swap(mBytes);
     int32_t row = 0;
     if (!FindWaveSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
-    if (!CheckWaveSample(spec, mPacker.mUI) || !ConvertWaveToAiff(spec))
+    // The check loads the sample to prove it readable; the conversion takes it from there.
+    std::unique_ptr<WAVE_SAMPLE> sample;
+    if (!CheckWaveSample(spec, mPacker.mUI, &sample) || !ConvertWaveToAiff(spec, *sample))
         return false;
     mSampleTaken[row] = true;
     return true;
 }
 
-bool CPackRun::ConvertWaveToAiff(const CFileSpec& wave)
+bool CPackRun::ConvertWaveToAiff(const CFileSpec& wave, const WAVE_SAMPLE& sample)
 {
     // A failed conversion is not the run's failure: the file is skipped like any
     // other that cannot be used, and its temporary file goes with the folder.
@@ -194,18 +197,15 @@ bool CPackRun::ConvertWaveToAiff(const CFileSpec& wave)
         const std::string aiffName = wave.GetBaseName() + ".aif";
         const CFileSpec temporary((mTemporaryFolder.GetPath() + aiffName).c_str());
         {
-            std::unique_ptr<WAVE_SAMPLE> sample;
-            COpenFile input(wave.GetFullPath().c_str());
-            CWaveReader::LoadWave(input, wave.GetFileName().c_str(), 0, sample);
             COpenFile output(temporary.GetFullPath().c_str(), "AIFF", kTemporaryCreator);
-            CAIFFWriter::SaveAIFF(output, *sample);
+            CAIFFWriter::SaveAIFF(output, sample);
         }
         ReadWholeFile(temporary);
         temporary.Delete();
         mStoredName = temporary.GetFileName();
         return true;
     } catch (const XBase&) {
-        std::vector<uint8_t>().swap(mBytes);
+        mBytes.Clear();
         return false;
     }
 }
@@ -215,7 +215,7 @@ void CPackRun::Embed(const char* entryName)
     LogLine(FormatText("Adding: %s...", entryName));
     // From here on a failure is the target's, not the component's.
     mPacker.mCurrentFile = mTarget.GetFullPath();
-    mWriter->AddComponent(mStoredName.c_str(), mBytes.data(), static_cast<int32_t>(mBytes.size()));
+    mWriter->AddComponent(mStoredName.c_str(), mBytes.GetData(), mBytes.GetSize());
     ++mFileCount;
 }
 
@@ -224,10 +224,10 @@ void CPackRun::ImportTextFile(const char* entryName)
     for (const STextFile& text : kTextFiles) {
         if (!EqualsIgnoringCase(entryName, text.name))
             continue;
-        const int32_t size = static_cast<int32_t>(mBytes.size());
+        const int32_t size = mBytes.GetSize();
         if (size > text.limit)
             LogLine(text.truncatedWarning);
-        ImportText((mModInfo.*text.field)(), mBytes.data(), size, text.limit);
+        ImportText((mModInfo.*text.field)(), mBytes.GetData(), size, text.limit);
         return;
     }
     LogLine(FormatText("- Skipping file: %s...", entryName));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ByteBuffer.h"
 #include "app/Catalogue.h"
 #include "app/ModInfo.h"
 #include "files/TemporaryFolder.h"
@@ -15,6 +16,7 @@ class CModStower;
 class CModWriter;
 class CMedia;
 struct CDirEntry;
+class WAVE_SAMPLE;
 
 // One pack run, from the creation of the target to the totals. Lives for one
 // call of CModStower::PackFolder.
@@ -35,7 +37,7 @@ private:
     bool ClassifySkinImage(const CFileSpec& spec, const char* entryName);
     bool ClassifyAiffSample(const CFileSpec& spec, const char* entryName);
     bool ClassifyWaveSample(const CFileSpec& spec, const char* entryName);
-    bool ConvertWaveToAiff(const CFileSpec& wave);
+    bool ConvertWaveToAiff(const CFileSpec& wave, const WAVE_SAMPLE& sample);
     // Logs the clash when another file already filled the slot.
     bool SlotIsFree(const std::vector<bool>& taken, int32_t row, const char* entryName);
     void Embed(const char* entryName);
@@ -54,7 +56,7 @@ private:
     CModInfo mModInfo;
     std::unique_ptr<CMedia> mTargetMedia;
     std::unique_ptr<CModWriter> mWriter;
-    std::vector<uint8_t> mBytes;
+    CByteBuffer mBytes;
     std::string mStoredName;
     CTemporaryFolder mTemporaryFolder{"modstower"};
 };

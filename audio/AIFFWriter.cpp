@@ -136,15 +136,25 @@ void CAIFFWriter::WriteAPPL(const char* signature, const void* data, int32_t siz
 
 void CAIFFWriter::WriteSwapped(const BAT& data, uint32_t count)
 {
-    uint8_t buffer[4096];
+    // The swapped copy is gathered across pages and written in large pieces: a
+    // write per page costs more than the swapping itself.
+    constexpr uint32_t kPieceSize = 1 << 16;
+    std::vector<uint8_t> piece(std::min(count, kPieceSize));
+    uint32_t filled = 0;
     CMedia& media = Media();
     data.ForEachSpan(0, count, [&](const uint8_t* span, uint32_t length, uint32_t) {
         for (uint32_t done = 0; done < length;) {
-            const uint32_t piece = std::min<uint32_t>(sizeof buffer, length - done);
-            std::memcpy(buffer, span + done, piece);
-            SwapWords(buffer, static_cast<int32_t>(piece / 2));
-            media.Write(static_cast<int32_t>(piece), buffer);
-            done += piece;
+            const uint32_t now = std::min<uint32_t>(kPieceSize - filled, length - done);
+            std::memcpy(piece.data() + filled, span + done, now);
+            filled += now;
+            done += now;
+            if (filled == kPieceSize) {
+                SwapWords(piece.data(), static_cast<int32_t>(filled / 2));
+                media.Write(static_cast<int32_t>(filled), piece.data());
+                filled = 0;
+            }
         }
     });
+    SwapWords(piece.data(), static_cast<int32_t>(filled / 2));
+    media.Write(static_cast<int32_t>(filled), piece.data());
 }
