@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "audio/FrameReader.h"
 #include "media/XBase.h"
+#include "platform/system/SystemMemory.h"
 #include "rc/ProgramResources.h"
 
 #include <iostream>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     InstallOutOfMemoryHandler();
+    SystemMemory::KeepFreedMemory();
     InstallProgramResources();
     const CScratchBuffers scratchBuffers;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
