@@ -4,66 +4,41 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <vector>
+#include <string>
 
 namespace {
 
-std::vector<uint8_t> Contents(CMemoryMedia& media)
+std::string Written(CMemoryMedia& media, int32_t from = 0)
 {
-    return std::vector<uint8_t>(media.GetBuffer(), media.GetBuffer() + media.GetPosition());
-}
-
-// FORM/AIFF holding an 18-byte chunk and a 3-byte chunk.
-void WriteSampleShape(CIFFWriter& writer)
-{
-    uint8_t eighteen[18];
-    for (int i = 0; i < 18; ++i)
-        eighteen[i] = static_cast<uint8_t>(i + 1);
-    writer.OpenGroup("FORM", "AIFF");
-    writer.WriteChunk("COMM", eighteen, sizeof eighteen);
-    writer.WriteChunk("ODD ", "xyz", 3);
-    writer.CloseGroup();
-}
-
-std::vector<uint8_t> ExpectedShape(bool littleEndian)
-{
-    auto size = [littleEndian](uint8_t v) {
-        return littleEndian ? std::vector<uint8_t>{v, 0, 0, 0} : std::vector<uint8_t>{0, 0, 0, v};
-    };
-    std::vector<uint8_t> out = {'F', 'O', 'R', 'M'};
-    auto add = [&out](const std::vector<uint8_t>& part) { out.insert(out.end(), part.begin(), part.end()); };
-    add(size(42)); // 4 (type) + 26 (COMM) + 12 (ODD with its pad byte)
-    add({'A', 'I', 'F', 'F', 'C', 'O', 'M', 'M'});
-    add(size(18));
-    for (uint8_t i = 1; i <= 18; ++i)
-        out.push_back(i);
-    add({'O', 'D', 'D', ' '});
-    add(size(3)); // the pad byte is not counted in the chunk's own size
-    add({'x', 'y', 'z', 0});
-    return out;
+    return std::string(reinterpret_cast<const char*>(media.GetBuffer()) + from, media.GetPosition() - from);
 }
 
 } // namespace
 
-TEST(IFFWriter, WritesAGroupOfChunksWithSizesAndPadBytes)
+TEST(IFFWriter, WritesSizesAndPadBytesInEitherByteOrder)
 {
-    CMemoryMedia media(64);
-    CIFFWriter writer(media);
-    WriteSampleShape(writer);
-    EXPECT_EQ(Contents(media), ExpectedShape(false));
-    EXPECT_FALSE(writer.IsGroupOpen());
-    EXPECT_FALSE(writer.IsChunkOpen());
-}
+    std::string eighteen;
+    for (char i = 1; i <= 18; ++i)
+        eighteen += i;
+    for (const bool little : {false, true}) {
+        CMemoryMedia media(64);
+        CIFFWriter writer(media);
+        if (little)
+            writer.SetLittleEndian();
+        writer.OpenGroup("FORM", "AIFF");
+        writer.WriteChunk("COMM", eighteen.data(), 18);
+        writer.WriteChunk("ODD ", "xyz", 3);
+        writer.CloseGroup();
+        EXPECT_FALSE(writer.IsGroupOpen());
+        EXPECT_FALSE(writer.IsChunkOpen());
 
-TEST(IFFWriter, LittleEndianChangesOnlyTheSizeFields)
-{
-    CMemoryMedia media(64);
-    CIFFWriter writer(media);
-    writer.SetLittleEndian();
-    EXPECT_TRUE(writer.IsLittleEndian());
-    WriteSampleShape(writer);
-    EXPECT_EQ(Contents(media), ExpectedShape(true));
+        // Only the size fields differ between the byte orders.
+        auto size = [little](char v) { return little ? std::string{v, 0, 0, 0} : std::string{0, 0, 0, v}; };
+        const std::string expected = "FORM" + size(42) + // 4 (type) + 26 (COMM) + 12 (ODD with its pad byte)
+                                     "AIFF" + "COMM" + size(18) + eighteen +
+                                     "ODD " + size(3) + std::string("xyz\0", 4); // the pad is not in the chunk's size
+        EXPECT_EQ(Written(media), expected) << (little ? "little-endian" : "big-endian");
+    }
 }
 
 TEST(IFFWriter, OpenSizesHoldTheMarkerInTheWritersByteOrder)
@@ -76,27 +51,22 @@ TEST(IFFWriter, OpenSizesHoldTheMarkerInTheWritersByteOrder)
         writer.OpenGroup("RIFF", "WAVE");
         writer.OpenChunk("data");
         writer.WriteBytes(2, "ab");
-        const uint8_t* bytes = media.GetBuffer();
-        const std::vector<uint8_t> marker =
-            little ? std::vector<uint8_t>{0xB0, 0x1A, 0xDE, 0xAD} : std::vector<uint8_t>{0xAD, 0xDE, 0x1A, 0xB0};
-        EXPECT_EQ(std::vector<uint8_t>(bytes + 4, bytes + 8), marker);
-        EXPECT_EQ(std::vector<uint8_t>(bytes + 16, bytes + 20), marker);
+        const std::string marker = little ? "\xB0\x1A\xDE\xAD" : "\xAD\xDE\x1A\xB0";
+        EXPECT_EQ(Written(media).substr(4, 4), marker);
+        EXPECT_EQ(Written(media).substr(16, 4), marker);
         writer.CloseChunk();
-        EXPECT_EQ(bytes[16 + (little ? 0 : 3)], 2);
-        EXPECT_EQ(std::vector<uint8_t>(bytes + 4, bytes + 8), marker); // the group is still open
+        EXPECT_EQ(Written(media).substr(16, 4), little ? std::string("\2\0\0\0", 4) : std::string("\0\0\0\2", 4));
+        EXPECT_EQ(Written(media).substr(4, 4), marker); // the group is still open
     }
 }
 
-TEST(IFFWriter, WritesFromTheMediumsPosition)
+TEST(IFFWriter, WritesFromTheMediumsPositionAndPadsShortIds)
 {
     CMemoryMedia media(32);
-    std::memset(media.GetBuffer(), 0xEE, 32);
     media.SetPosition(5);
     CIFFWriter writer(media);
-    writer.WriteChunk("ab", "Q", 1); // a short id is filled up with blanks
-    const uint8_t expected[] = {0xEE, 'a', 'b', ' ', ' ', 0, 0, 0, 1, 'Q', 0};
-    EXPECT_EQ(std::memcmp(media.GetBuffer() + 4, expected, sizeof expected), 0);
-    EXPECT_EQ(media.GetPosition(), 15);
+    writer.WriteChunk("ab", "Q", 1);
+    EXPECT_EQ(Written(media, 5), std::string("ab  \0\0\0\1Q\0", 10));
 }
 
 TEST(IFFWriter, RefusesMisuse)
@@ -122,6 +92,7 @@ TEST(IFFWriter, AFailedWriteLeavesTheSizesOpen)
     writer.OpenGroup("FORM", "AIFF");
     writer.OpenChunk("SSND");
     EXPECT_THROW(writer.WriteBytes(8, "12345678"), XWrite);
-    EXPECT_EQ(std::memcmp(media.GetBuffer() + 4, "\xAD\xDE\x1A\xB0", 4), 0);
-    EXPECT_EQ(std::memcmp(media.GetBuffer() + 16, "\xAD\xDE\x1A\xB0", 4), 0);
+    const std::string bytes(reinterpret_cast<const char*>(media.GetBuffer()), 20);
+    EXPECT_EQ(bytes.substr(4, 4), "\xAD\xDE\x1A\xB0");
+    EXPECT_EQ(bytes.substr(16, 4), "\xAD\xDE\x1A\xB0");
 }

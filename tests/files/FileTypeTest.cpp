@@ -1,132 +1,104 @@
+// File types, descriptors and lists, the dialog filter, and the whole-file helpers.
 #include "files/DialogFilter.h"
 #include "files/FileSpec.h"
 #include "files/FileType.h"
 #include "files/FileTypeDescriptor.h"
 #include "files/FileTypeList.h"
+#include "files/WholeFile.h"
+#include "media/MemoryMedia.h"
 #include "media/XBase.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
 // Made before any code runs, as the layers above make their global descriptors.
 constinit const CFileTypeDescriptor kAudio("Audio IFF", ".AIF", "AIFF");
 constinit const CFileTypeDescriptor kWave("Wave File", ".WAV", "WAVE");
-constinit const CFileTypeDescriptor kMod("Tandrel Mod", ".tdm", "TDM ");
-constinit const CFileCreator kCreator("Tdrl");
 
 } // namespace
 
-TEST(FileTypeTest, TypesCompareIgnoringCase)
+TEST(FileTypeTest, TypesIgnoreCaseDescriptorsCompareExactly)
 {
     const CUnknownFileType jpg(".jpg");
-    EXPECT_TRUE(jpg.Equals(".JPG"));
-    EXPECT_TRUE(jpg.Equals(CUnknownFileType(".Jpg")));
-    EXPECT_FALSE(jpg.Equals(".jpeg"));
-    EXPECT_FALSE(jpg.Equals(".jp"));
-    EXPECT_FALSE(jpg.Equals(""));
-    EXPECT_TRUE(CUnknownFileType().Equals(""));
-    // Only ASCII letters fold: the bytes of "é" and "É" differ.
-    EXPECT_FALSE(CUnknownFileType(".\xC3\xA9").Equals(".\xC3\x89"));
-
-    CUnknownFileType type;
-    EXPECT_STREQ(type.GetText(), "");
-    type.SetText(".aif");
-    EXPECT_STREQ(type.GetText(), ".aif");
-    const CUnknownFileType copy(type);
-    EXPECT_STREQ(copy.GetText(), ".aif");
-
-    // Refused rather than cut.
-    EXPECT_THROW(type.SetText(std::string(261, 'x')), XBase);
-    EXPECT_STREQ(type.GetText(), ".aif");
-
-    EXPECT_STREQ(kCreator.GetText(), "Tdrl");
-    EXPECT_TRUE(kCreator.Equals("TDRL"));
-}
-
-TEST(FileTypeTest, DescriptorEqualityIsExactMatchingIsNot)
-{
-    EXPECT_STREQ(kMod.GetDescription(), "Tandrel Mod");
-    EXPECT_STREQ(kMod.GetExtension(), ".tdm");
-    EXPECT_STREQ(kMod.GetTypeCode(), "TDM ");
-    EXPECT_STREQ(kMod.GetFileType().GetText(), ".tdm");
+    EXPECT_TRUE(jpg.Equals(CUnknownFileType(".JpG")));
+    for (const char* other : {".jpeg", ".jp", ""})
+        EXPECT_FALSE(jpg.Equals(other)) << other;
 
     const CFileTypeDescriptor lowerAudio("Audio IFF", ".aif", "AIFF");
     EXPECT_TRUE(kAudio == CFileTypeDescriptor("Audio IFF", ".AIF", "AIFF"));
     EXPECT_FALSE(kAudio == lowerAudio);
-    EXPECT_FALSE(kAudio == CFileTypeDescriptor("Audio IFF", ".AIF", "AIFC"));
     EXPECT_FALSE(kAudio == CFileTypeDescriptor("Audio iff", ".AIF", "AIFF"));
-
     for (const CFileTypeDescriptor* descriptor : {&kAudio, &lowerAudio}) {
         EXPECT_TRUE(descriptor->Matches(CFileSpec("/m/Kick.aif")));
         EXPECT_TRUE(descriptor->Matches(CFileSpec("/m/KICK.AIF")));
         EXPECT_FALSE(descriptor->Matches(CFileSpec("/m/Kick.aiff")));
         EXPECT_FALSE(descriptor->Matches(CFileSpec("/m/Kick")));
     }
-
     // No extension: an empty type, matched only by a descriptor without one.
-    const CFileTypeDescriptor none("Anything", "", "????");
-    EXPECT_TRUE(none.Matches(CFileSpec("/m/README")));
-    EXPECT_FALSE(none.Matches(CFileSpec("/m/README.txt")));
-    EXPECT_FALSE(kAudio.Matches(CFileSpec("/m/README")));
+    EXPECT_TRUE(CFileTypeDescriptor("Anything", "", "????").Matches(CFileSpec("/m/README")));
 
-    EXPECT_TRUE(CFileTypeDescriptor() == CFileTypeDescriptor("", "", ""));
+    // Texts too long for their fields are refused rather than cut.
+    CUnknownFileType type(".aif");
+    EXPECT_THROW(type.SetText(std::string(261, 'x')), XBase);
+    EXPECT_STREQ(type.GetText(), ".aif");
     EXPECT_THROW(CFileTypeDescriptor(std::string(65, 'd'), ".x", "X"), XBase);
-    EXPECT_NO_THROW(CFileTypeDescriptor(std::string(64, 'd'), ".x", "X"));
     EXPECT_THROW(CFileTypeDescriptor("d", ".x", "TOOLONG"), XBase);
 }
 
-TEST(FileTypeTest, ListKeepsOrderAndFindsTheFirst)
+TEST(FileTypeTest, ListFindsTheFirstAndMakesTheDialogFilter)
 {
+    CFileTypeList one;
+    one.Add(kAudio);
+    one.SetOfferAllTypes();
+    // One descriptor: no "All files" entry even when asked for.
+    EXPECT_EQ(MakeDialogFilter(one), std::string("Audio IFF (*.AIF)\0*.AIF\0", 24));
+
     CFileTypeList list;
-    EXPECT_EQ(list.GetCount(), 0);
-    EXPECT_FALSE(list.GetOfferAllTypes());
-    EXPECT_EQ(list.FindByExtension(".aif"), nullptr);
-
-    list.Add(kWave);
-    list.Add(CFileTypeDescriptor("First AIFF", ".aif", "AIFF"));
     list.Add(kAudio);
-    EXPECT_EQ(list.GetCount(), 3);
-    EXPECT_STREQ(list.GetDescription(0), "Wave File");
-    EXPECT_STREQ(list.GetExtension(2), ".AIF");
-    EXPECT_TRUE(list.Get(2) == kAudio);
+    list.Add(kWave);
+    list.Add(CFileTypeDescriptor("Second AIFF", ".aif", "AIFF"));
     EXPECT_THROW(list.Get(3), XBase);
-
-    std::unique_ptr<CFileTypeDescriptor> found(list.FindByExtension(".AIF"));
+    const std::unique_ptr<CFileTypeDescriptor> found(list.FindByExtension(".aif"));
     ASSERT_NE(found, nullptr);
-    EXPECT_STREQ(found->GetDescription(), "First AIFF");
-    // A copy: the list's own record is unaffected by what the caller does with it.
-    EXPECT_NE(found.get(), &list.Get(1));
-
-    found.reset(list.FindByExtension(".wav"));
-    ASSERT_NE(found, nullptr);
-    EXPECT_TRUE(*found == kWave);
+    EXPECT_TRUE(*found == kAudio);
     EXPECT_EQ(list.FindByExtension(".tdm"), nullptr);
     EXPECT_EQ(list.FindByExtension(nullptr), nullptr);
-}
 
-TEST(FileTypeTest, DialogFilterWithOneDescriptorHasNoAllFilesEntry)
-{
-    CFileTypeList list;
-    list.Add(kMod);
-    list.SetOfferAllTypes();
-    EXPECT_EQ(MakeDialogFilter(list), std::string("Tandrel Mod (*.tdm)\0*.tdm\0", 26));
-}
-
-TEST(FileTypeTest, DialogFilterWithSeveralDescriptors)
-{
-    CFileTypeList list;
-    list.Add(kAudio);
-    list.Add(kWave);
     const std::string plain = MakeDialogFilter(list);
-    EXPECT_EQ(plain, std::string("Audio IFF (*.AIF)\0*.AIF\0Wave File (*.WAV)\0*.WAV\0", 48));
-
+    EXPECT_EQ(plain, std::string("Audio IFF (*.AIF)\0*.AIF\0Wave File (*.WAV)\0*.WAV\0"
+                                 "Second AIFF (*.aif)\0*.aif\0",
+                                 74));
     list.SetOfferAllTypes();
-    const std::string all = MakeDialogFilter(list);
-    EXPECT_EQ(all, std::string("All files (*.AIF;*.WAV)\0*.AIF;*.WAV\0", 36) + plain);
-
+    EXPECT_EQ(MakeDialogFilter(list), std::string("All files (*.AIF;*.WAV;*.aif)\0*.AIF;*.WAV;*.aif\0", 48) + plain);
     EXPECT_EQ(MakeDialogFilter(CFileTypeList()), "");
+}
+
+TEST(WholeFileTest, WritesReplacesAndDeletesOnlyItsOwnFailedFile)
+{
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    const CFileSpec spec((folder / "out.txt").c_str());
+    WriteWholeFile(spec, "TEXT", "Tdrl", "hello world", 11);
+    WriteWholeFile(spec, "TEXT", "Tdrl", "hi", 2); // replaces the old contents whole
+    const std::unique_ptr<CMemoryMedia> loaded(LoadFileIntoMemory(spec));
+    EXPECT_EQ(loaded->GetPosition(), 0);
+    ASSERT_EQ(loaded->GetSize(), 2);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(loaded->GetBuffer()), 2), "hi");
+    char bytes[3] = {};
+    EXPECT_THROW(ReadWholeFile(spec, bytes, 3), XRead);
+
+    EXPECT_THROW(WriteWholeFile(spec, "TEXT", "Tdrl", "data", -1), XWrite);
+    EXPECT_FALSE(spec.Exists());
+    // A link into a missing folder cannot be created through: what is at that path
+    // was not ours and stays.
+    ASSERT_EQ(symlink((folder / "missing/target").c_str(), (folder / "theirs").c_str()), 0);
+    EXPECT_THROW(WriteWholeFile(CFileSpec((folder / "theirs").c_str()), "TEXT", "Tdrl", "x", 1), XCreateFailed);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "theirs"));
 }

@@ -5,7 +5,8 @@
 #include <fstream>
 #include <string>
 
-// A private folder for one test, removed with everything in it at the end.
+// A private folder for one test, removed with everything in it at the end. Path()
+// ends in '/'; it is empty when the folder could not be made.
 class TempFolder {
 public:
     TempFolder()
@@ -23,14 +24,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder's path with its trailing '/'; empty when it could not be made.
     const std::string& Path() const { return mPath; }
     std::string operator/(const std::string& name) const { return mPath + name; }
-
     void WriteFile(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream out(mPath + name, std::ios::binary);
-        out << bytes;
+        std::ofstream(mPath + name, std::ios::binary) << bytes;
     }
 
 private:
