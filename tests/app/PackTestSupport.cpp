@@ -3,7 +3,9 @@
 #include "tools/ImageSynth.h"
 #include "tools/JPEGWriter.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -71,4 +73,24 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+CFileSizeLimit::CFileSizeLimit(uint64_t bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    mOldSoft = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    // Without this the process would be stopped instead of the write failing.
+    mOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+}
+
+CFileSizeLimit::~CFileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = mOldSoft;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, mOldHandler);
 }

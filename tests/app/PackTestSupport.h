@@ -51,3 +51,17 @@ std::vector<uint8_t> MakeAiffFile(const std::vector<int16_t>& samples, uint16_t 
 std::vector<uint8_t> MakeJPEGFile(int width, int height, uint32_t seed = 1);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+
+// Makes writing a file past `bytes` fail for its lifetime, so a write failure
+// can be had on a real file.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t bytes);
+    ~CFileSizeLimit();
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    uint64_t mOldSoft = 0;
+    void (*mOldHandler)(int) = nullptr;
+};
