@@ -11,107 +11,52 @@
 
 namespace {
 
-struct SRGB {
-    int red, green, blue;
-};
-
-void ExpectEntry(const CPalette& palette, int index, SRGB rgb)
+// Every entry as 0xFFRRGGBB with the flags in the top byte in place of 0xFF.
+std::vector<uint32_t> Entries(const CPalette& palette)
 {
-    const SPaletteEntry& e = palette.GetEntry(index);
-    EXPECT_EQ(e.red, rgb.red) << "entry " << index;
-    EXPECT_EQ(e.green, rgb.green) << "entry " << index;
-    EXPECT_EQ(e.blue, rgb.blue) << "entry " << index;
-    EXPECT_EQ(e.flags, 0) << "entry " << index;
-}
-
-void ExpectFixedEntries(const CPalette& palette)
-{
-    const SRGB first[10] = {{255, 255, 255}, {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
-                            {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240}};
-    const SRGB last[10] = {{255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},
-                           {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255}, {0, 0, 0}};
-    for (int i = 0; i < 10; ++i) {
-        ExpectEntry(palette, i, first[i]);
-        ExpectEntry(palette, 246 + i, last[i]);
+    std::vector<uint32_t> entries;
+    for (int i = 0; i < palette.GetCount(); ++i) {
+        const SPaletteEntry& e = palette.GetEntry(i);
+        entries.push_back(uint32_t(e.flags ^ 0xFF) << 24 | e.red << 16 | e.green << 8 | e.blue);
     }
+    return entries;
 }
 
 } // namespace
 
 TEST(Palette, ResourceColoursSitBetweenTheFixedOnes)
 {
-    std::vector<uint8_t> colours(708);
+    std::vector<uint8_t> colours(kPaletteResourceSize);
     for (size_t i = 0; i < colours.size(); ++i)
         colours[i] = uint8_t(i * 13 + 5);
-    const CPalette palette = BuildApplicationPalette(colours.data());
-    EXPECT_EQ(palette.GetCount(), 256);
-    ExpectFixedEntries(palette);
-    for (int i = 0; i < 236; ++i)
-        ExpectEntry(palette, 10 + i, {colours[i * 3], colours[i * 3 + 1], colours[i * 3 + 2]});
-}
+    std::vector<uint32_t> expected = {0xFFFFFFFF, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080,
+                                      0xFF800080, 0xFF008080, 0xFFC0C0C0, 0xFFC0DCC0, 0xFFA6CAF0};
+    for (size_t i = 0; i < colours.size(); i += 3)
+        expected.push_back(0xFF000000u | colours[i] << 16 | colours[i + 1] << 8 | colours[i + 2]);
+    expected.insert(expected.end(), {0xFFFFFBF0, 0xFFA0A0A4, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
+                                     0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFF000000});
+    EXPECT_EQ(Entries(BuildApplicationPalette(colours.data())), expected);
 
-TEST(Palette, TheProgramsPalette)
-{
+    // The program's own colour item, which must be exactly 236 colours.
     InstallProgramResources();
-    const std::unique_ptr<CPalette> palette = LoadApplicationPalette(128);
-    ExpectFixedEntries(*palette);
-    const std::vector<uint8_t> colours = MakePaletteColours();
-    ASSERT_EQ(colours.size(), 708u);
-    for (int i = 0; i < 236; ++i)
-        ExpectEntry(*palette, 10 + i, {colours[i * 3], colours[i * 3 + 1], colours[i * 3 + 2]});
-    // Our colours: black, then the 6-level cube and the greys it lacks.
-    ExpectEntry(*palette, 10, {0, 0, 0});
-    ExpectEntry(*palette, 11, {0, 0, 51});
-    ExpectEntry(*palette, 225, {255, 255, 255});
-    ExpectEntry(*palette, 226, {12, 12, 12});
-    ExpectEntry(*palette, 245, {252, 252, 252});
+    EXPECT_EQ(Entries(*LoadApplicationPalette(128)), Entries(BuildApplicationPalette(MakePaletteColours().data())));
     EXPECT_THROW(LoadApplicationPalette(129), XBase);
+    for (size_t size : {kPaletteResourceSize - 1, kPaletteResourceSize + 1}) {
+        const std::vector<uint8_t> bytes(size, 1);
+        const SEmbeddedResource table[] = {{"SCOL", 5, bytes.data(), bytes.size()}};
+        EmbeddedResources::Install(table, 1);
+        EXPECT_THROW(LoadApplicationPalette(5), XBadFormat) << size;
+    }
     EmbeddedResources::Install(nullptr, 0);
 }
 
-TEST(Palette, AColourItemOfTheWrongSizeIsRefused)
+TEST(PixelFormat, TheScreensFormat)
 {
-    const std::vector<uint8_t> bytes(707, 1);
-    const SEmbeddedResource shortTable[] = {{"SCOL", 5, bytes.data(), bytes.size()}};
-    EmbeddedResources::Install(shortTable, 1);
-    EXPECT_THROW(LoadApplicationPalette(5), XBadFormat);
-    const std::vector<uint8_t> longer(709, 1);
-    const SEmbeddedResource longTable[] = {{"SCOL", 5, longer.data(), longer.size()}};
-    EmbeddedResources::Install(longTable, 1);
-    EXPECT_THROW(LoadApplicationPalette(5), XBadFormat);
-    EmbeddedResources::Install(nullptr, 0);
-}
-
-TEST(PixelFormat, PaletteFormsForTheDecoders)
-{
-    const CPalette palette = BuildApplicationPalette(MakePaletteColours().data());
-    const CPixelFormat format(palette);
-    EXPECT_EQ(format.GetDepth(), 8);
-    ASSERT_NE(format.GetPalette(), nullptr);
-    EXPECT_EQ(format.GetColourCount(), 256);
-    // Entry 1 is (128, 0, 0) and entry 9 (166, 202, 240).
-    EXPECT_EQ(format.GetColourTable()[1].red, 128);
-    EXPECT_EQ(format.GetColourTable()[1].blue, 0);
-    EXPECT_EQ(format.GetColourTable()[9].blue, 240);
-    EXPECT_EQ(format.GetColourTable()[9].green, 202);
-    EXPECT_EQ(format.GetColourTable()[9].red, 166);
-    EXPECT_EQ(format.GetColourTable()[9].reserved, 0);
-    EXPECT_EQ(format.GetColourMapRow(CPixelFormat::kBlueRow)[9], 240);
-    EXPECT_EQ(format.GetColourMapRow(CPixelFormat::kGreenRow)[9], 202);
-    EXPECT_EQ(format.GetColourMapRow(CPixelFormat::kRedRow)[9], 166);
-
-    const CPixelFormat colour(32);
-    EXPECT_EQ(colour.GetPalette(), nullptr);
-    EXPECT_EQ(colour.GetColourCount(), 0);
-}
-
-TEST(PixelFormat, TheScreensFormatIsSettable)
-{
+    // Programs without windows decode for 24 bits until a display sets its format.
     EXPECT_EQ(GetScreenPixelFormat().GetDepth(), 24);
-    SetScreenPixelFormat(CPixelFormat(16));
-    EXPECT_EQ(GetScreenPixelFormat().GetDepth(), 16);
+    EXPECT_EQ(GetScreenPixelFormat().GetPalette(), nullptr);
     SetScreenPixelFormat(CPixelFormat(BuildApplicationPalette(MakePaletteColours().data())));
     EXPECT_EQ(GetScreenPixelFormat().GetDepth(), 8);
-    EXPECT_NE(GetScreenPixelFormat().GetPalette(), nullptr);
+    EXPECT_EQ(GetScreenPixelFormat().GetColourCount(), 256);
     SetScreenPixelFormat(CPixelFormat(24));
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -15,44 +14,35 @@ std::vector<uint8_t> Ramp(size_t count)
     return values;
 }
 
-// The run lengths of one encoded row, checking the item framing on the way.
-std::vector<int> Runs(const std::vector<uint8_t>& data, size_t& pos)
+std::vector<uint8_t> Decode(const std::vector<uint8_t>& encoded, uint32_t width, uint32_t height)
 {
-    std::vector<int> runs;
-    while (pos + 1 < data.size()) {
-        EXPECT_EQ(pos % 2, 0u) << "items start at even offsets";
-        EXPECT_EQ(data[pos], 0) << "absolute runs only";
-        const int count = data[pos + 1];
-        pos += 2;
-        if (count == 0 || count == 1)
-            break;
-        EXPECT_GE(count, 3);
-        runs.push_back(count);
-        pos += size_t(count) + (count & 1);
-    }
-    return runs;
+    std::vector<uint8_t> indices(size_t(width) * height, 0xEE);
+    DecodeRLE8(encoded.data(), encoded.size(), indices.data(), width, height);
+    return indices;
 }
 
 } // namespace
 
-TEST(RunLength, ThreePixelRows)
+TEST(RunLength, NarrowRowsExactly)
 {
+    // Each row ends 0, 0, the image 0, 1. Rows narrower than 3 use encoded runs of
+    // one pixel, since 0, 1 and 0, 2 would read as the image's end and a move.
     const std::vector<uint8_t> indices = {10, 11, 12, 20, 21, 22};
-    const std::vector<uint8_t> encoded = EncodeRLE8(indices.data(), 3, 2);
-    const std::vector<uint8_t> expected = {
-        0, 3, 10, 11, 12, 0, 0, 0, // run of three, a skipped byte, end of row
-        0, 3, 20, 21, 22, 0, 0, 1, // the image's last end is the end of the image
+    const struct { uint32_t width, height; std::vector<uint8_t> encoded; } cases[] = {
+        {3, 2, {0, 3, 10, 11, 12, 0, 0, 0, 0, 3, 20, 21, 22, 0, 0, 1}}, // a pad byte keeps items at even offsets
+        {1, 2, {1, 10, 0, 0, 1, 11, 0, 1}},
+        {2, 1, {1, 10, 1, 11, 0, 1}},
     };
-    EXPECT_EQ(encoded, expected);
-    EXPECT_EQ(GetRLE8EncodedSize(3, 2), expected.size());
+    for (const auto& c : cases) {
+        EXPECT_EQ(EncodeRLE8(indices.data(), c.width, c.height), c.encoded) << c.width;
+        EXPECT_EQ(GetRLE8EncodedSize(c.width, c.height), c.encoded.size()) << c.width;
+        EXPECT_EQ(Decode(c.encoded, c.width, c.height), std::vector<uint8_t>(indices.begin(), indices.begin() + c.width * c.height));
+    }
 }
 
-TEST(RunLength, LongRowsSplitIntoRunsOfAtLeastThree)
+TEST(RunLength, LongRowsSplitIntoAbsoluteRunsOfAtLeastThree)
 {
-    const struct {
-        uint32_t width;
-        std::vector<int> runs;
-    } cases[] = {
+    const struct { uint32_t width; std::vector<int> runs; } cases[] = {
         {257, {240, 17}}, // 255 would leave 2
         {256, {240, 16}}, // 255 would leave 1
         {258, {255, 3}},
@@ -61,51 +51,26 @@ TEST(RunLength, LongRowsSplitIntoRunsOfAtLeastThree)
         {766, {255, 255, 240, 16}},
     };
     for (const auto& c : cases) {
+        // Each run: 0, its length, its pixels, a pad byte when the length is odd.
         const std::vector<uint8_t> row = Ramp(c.width);
+        std::vector<uint8_t> expected;
+        for (auto pixel = row.begin(); int run : c.runs) {
+            expected.insert(expected.end(), {0, uint8_t(run)});
+            expected.insert(expected.end(), pixel, pixel + run);
+            expected.resize(expected.size() + (run & 1));
+            pixel += run;
+        }
+        expected.insert(expected.end(), {0, 1});
         const std::vector<uint8_t> encoded = EncodeRLE8(row.data(), c.width, 1);
-        size_t pos = 0;
-        EXPECT_EQ(Runs(encoded, pos), c.runs) << c.width;
-        EXPECT_EQ(pos, encoded.size()) << c.width;
-        EXPECT_EQ(encoded[encoded.size() - 1], 1) << c.width;
+        EXPECT_EQ(encoded, expected) << c.width;
         EXPECT_EQ(GetRLE8EncodedSize(c.width, 1), encoded.size()) << c.width;
-    }
-}
-
-TEST(RunLength, ThePixelsOfA300PixelRow)
-{
-    const std::vector<uint8_t> row = Ramp(300);
-    const std::vector<uint8_t> encoded = EncodeRLE8(row.data(), 300, 1);
-    ASSERT_EQ(encoded.size(), 2 + 255 + 1 + 2 + 45 + 1 + 2u);
-    EXPECT_TRUE(std::equal(row.begin(), row.begin() + 255, encoded.begin() + 2));
-    EXPECT_EQ(encoded[258], 0);
-    EXPECT_EQ(encoded[259], 45);
-    EXPECT_TRUE(std::equal(row.begin() + 255, row.end(), encoded.begin() + 260));
-}
-
-TEST(RunLength, RowsNarrowerThanThreeUseSinglePixelRuns)
-{
-    // 0, 1 and 0, 2 would read as the image's end and a move.
-    const std::vector<uint8_t> one = {9, 8};
-    EXPECT_EQ(EncodeRLE8(one.data(), 1, 2), (std::vector<uint8_t>{1, 9, 0, 0, 1, 8, 0, 1}));
-    const std::vector<uint8_t> two = {5, 6};
-    EXPECT_EQ(EncodeRLE8(two.data(), 2, 1), (std::vector<uint8_t>{1, 5, 1, 6, 0, 1}));
-}
-
-TEST(RunLength, DecodingGivesBackTheRows)
-{
-    for (uint32_t width : {1u, 2u, 3u, 4u, 17u, 255u, 256u, 257u, 300u, 511u, 1674u}) {
-        const uint32_t height = 3;
-        const std::vector<uint8_t> indices = Ramp(size_t(width) * height);
-        const std::vector<uint8_t> encoded = EncodeRLE8(indices.data(), width, height);
-        std::vector<uint8_t> decoded(indices.size(), 0xEE);
-        DecodeRLE8(encoded.data(), encoded.size(), decoded.data(), width, height);
-        EXPECT_EQ(decoded, indices) << width;
+        EXPECT_EQ(Decode(encoded, c.width, 1), row) << c.width;
     }
 }
 
 TEST(RunLength, DecodingStaysInsideItsBuffers)
 {
-    // Encoded runs and moves, clipped at the image's edges; a cut absolute run.
+    // Encoded runs and moves, clipped at the image's edges.
     const std::vector<uint8_t> data = {
         5, 7,       // five of colour 7 in a row of four: one is dropped
         0, 0,       // next row
@@ -116,14 +81,9 @@ TEST(RunLength, DecodingStaysInsideItsBuffers)
     std::vector<uint8_t> out(4 * 2, 0);
     DecodeRLE8(data.data(), data.size(), out.data(), 4, 2);
     EXPECT_EQ(out, (std::vector<uint8_t>{7, 7, 7, 7, 0, 9, 9, 0}));
-
-    const std::vector<uint8_t> cut = {0, 9, 1, 2, 3};
-    std::vector<uint8_t> small(4, 0);
-    DecodeRLE8(cut.data(), cut.size(), small.data(), 4, 1);
-    EXPECT_EQ(small, (std::vector<uint8_t>{1, 2, 3, 0}));
-
-    const std::vector<uint8_t> odd = {0, 2, 5}; // a move without its two bytes
-    DecodeRLE8(odd.data(), odd.size(), small.data(), 4, 1);
-    DecodeRLE8(nullptr, 0, small.data(), 4, 1);
-    EXPECT_EQ(small, (std::vector<uint8_t>{1, 2, 3, 0}));
+    // An absolute run cut short, then a move without its two bytes, then no data at all.
+    std::vector<uint8_t> row(4, 0xEE);
+    for (const std::vector<uint8_t>& cut : {std::vector<uint8_t>{0, 9, 1, 2, 3}, {0, 2, 5}, {}})
+        DecodeRLE8(cut.data(), cut.size(), row.data(), 4, 1);
+    EXPECT_EQ(row, (std::vector<uint8_t>{1, 2, 3, 0xEE}));
 }

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
-// Parses `text` as a whole script.
 CResourceScript Parse(const std::string& text)
 {
     CResourceScript script("SSTR", 5);
@@ -16,113 +16,61 @@ CResourceScript Parse(const std::string& text)
     return script;
 }
 
-std::string Text(const CResourceScript& script, uint32_t index)
-{
-    const char* text = script.GetText(index);
-    return text != nullptr ? text : "<none>";
-}
-
 } // namespace
 
-TEST(ResourceScript, EntriesAndComments)
+TEST(ResourceScript, EntriesCommentsAndTheRulesInsideTexts)
 {
+    // Breaks inside a text are dropped and "\r" is a CR; a backslash drops itself and
+    // the byte after it; the byte after the opening brace is always text; the first
+    // definition of an index wins, and the index stays held after its text.
     const CResourceScript script = Parse("{{Portable}\r\n"
                                          "10\t{Stop}\t{{caption of a button}\r\n"
-                                         "{{Win}\r\n"
-                                         "12\t{OK}\r\n"
-                                         "{{Mac}\r\n"
-                                         "13 : {Yes}\r\n"); // anything but digits and "{" may sit between
-    EXPECT_EQ(Text(script, 10), "Stop");
-    EXPECT_EQ(Text(script, 12), "OK");
-    EXPECT_EQ(Text(script, 13), "Yes");
-    EXPECT_EQ(Text(script, 11), "<none>");
-    EXPECT_EQ(std::string(script.GetType()), "SSTR");
-    EXPECT_EQ(script.GetId(), 5);
-}
-
-TEST(ResourceScript, BreaksAndEscapesInsideTexts)
-{
-    const CResourceScript script = Parse("1\t{first line\\r\r\n\tsecond line}\r\n"
+                                         "13 : {Yes}\r\n" // anything but digits and "{" may sit between
+                                         "1\t{first line\\r\r\n\tsecond line}\r\n"
                                          "2\t{a\tb\nc\rd}\r\n"
                                          "3\t{back\\slash and \\\\ pair}\r\n"
-                                         "4\t{an {inner} brace}\r\n");
-    EXPECT_EQ(Text(script, 1), "first line\rsecond line");
-    EXPECT_EQ(Text(script, 2), "abcd");
-    // A backslash drops itself and the byte after it.
-    EXPECT_EQ(Text(script, 3), "backlash and  pair");
-    // "{" is text; the first "}" ends it, and " brace}" is then stray bytes.
-    EXPECT_EQ(Text(script, 4), "an {inner");
-}
-
-TEST(ResourceScript, TheByteAfterTheOpeningBraceIsAlwaysText)
-{
-    const CResourceScript script = Parse("1{}}  2{\tx}  3{\\r}  4{\rY}");
-    EXPECT_EQ(Text(script, 1), "}");
-    EXPECT_EQ(Text(script, 2), "\tx");
-    EXPECT_EQ(Text(script, 3), "\\r");
-    EXPECT_EQ(Text(script, 4), "\rY");
-}
-
-TEST(ResourceScript, TheFirstDefinitionWins)
-{
-    const CResourceScript script = Parse("7\t{first}\r\n7\t{second}\r\n"
-                                         // The index stays held, so a braced text
-                                         // without its own index redefines 8.
+                                         "4\t{an {inner} brace}\r\n"
+                                         "5{}}  6{\\r}\r\n"
+                                         "7\t{first}\r\n7\t{second}\r\n"
                                          "8\t{eight} {again}\r\n");
-    EXPECT_EQ(Text(script, 7), "first");
-    EXPECT_EQ(Text(script, 8), "eight");
+    const std::pair<uint32_t, const char*> expected[] = {
+        {10, "Stop"}, {13, "Yes"}, {1, "first line\rsecond line"}, {2, "abcd"}, {3, "backlash and  pair"},
+        {4, "an {inner"}, {5, "}"}, {6, "\\r"}, {7, "first"}, {8, "eight"}, {0, nullptr}, {11, nullptr}};
+    for (const auto& [index, text] : expected)
+        EXPECT_STREQ(script.GetText(index), text) << index;
 }
 
-TEST(ResourceScript, TextsBeforeTheFirstIndexAreComments)
+TEST(ResourceScript, IndexesAndUnfinishedTexts)
 {
-    // A single brace before any index opens a comment that swallows the byte
-    // after it, even a closing brace, and runs to the next "}".
-    const CResourceScript script = Parse("{not a text} {}5{x} 6{six}");
-    for (uint32_t i = 0; i < 6; ++i)
-        EXPECT_EQ(script.GetText(i), nullptr) << i;
-    EXPECT_EQ(Text(script, 6), "six");
-}
-
-TEST(ResourceScript, IndexLimits)
-{
-    // Ten digits at most: the eleventh ends the index, so "12345678901" is held
-    // as 1234567890, which no slot has.
-    const CResourceScript script = Parse("12345678901{lost} 0000000999{last} 1000{beyond} 0{zero}");
-    EXPECT_EQ(Text(script, 999), "last");
-    EXPECT_EQ(Text(script, 0), "zero");
+    // Before any index a brace opens a comment that swallows the byte after it,
+    // even "}". An eleventh digit ends the index and is dropped, so "00000000057"
+    // is 5 and "12345678901" is 1234567890, which no slot has; nor does 1000.
+    const CResourceScript script = Parse("{not a text} {}5{x} 6{six} 00000000057{eleven} "
+                                         "12345678901{lost} 0000000999{last} 1000{beyond} 0{zero} 7{open");
+    EXPECT_STREQ(script.GetText(0), "zero");
+    EXPECT_STREQ(script.GetText(5), "eleven");
+    EXPECT_STREQ(script.GetText(6), "six");
+    EXPECT_STREQ(script.GetText(999), "last");
+    int stored = 0;
+    for (uint32_t i = 0; i < CResourceScript::kSlotCount; ++i)
+        stored += script.GetText(i) != nullptr;
+    EXPECT_EQ(stored, 4);
     EXPECT_EQ(script.GetText(1000), nullptr);
     EXPECT_EQ(script.GetText(0xFFFFFFFFu), nullptr);
-    // 1000 did not wrap into a slot of its own.
-    for (uint32_t i = 1; i < 999; ++i)
-        ASSERT_EQ(script.GetText(i), nullptr) << i;
-}
-
-TEST(ResourceScript, UnfinishedEntriesAreNotStored)
-{
-    EXPECT_EQ(Parse("1{open").GetText(1), nullptr);
     EXPECT_EQ(Parse("1{ends in a backslash\\").GetText(1), nullptr);
-    EXPECT_EQ(Parse("1{").GetText(1), nullptr);
-    EXPECT_EQ(Parse("").GetText(0), nullptr);
+
+    const CResourceScript longText = Parse("1{" + std::string(4000, 'a') + "}2{b}");
+    EXPECT_STREQ(longText.GetText(1), std::string(CResourceScript::kMaxTextLength, 'a').c_str());
+    EXPECT_STREQ(longText.GetText(2), "b");
 }
 
-TEST(ResourceScript, LongTextsKeepTheirFirst3000Characters)
-{
-    const std::string script = "1{" + std::string(4000, 'a') + "}2{b}";
-    const CResourceScript parsed = Parse(script);
-    EXPECT_EQ(Text(parsed, 1), std::string(CResourceScript::kMaxTextLength, 'a'));
-    EXPECT_EQ(Text(parsed, 2), "b");
-}
-
-TEST(ResourceScript, ParsesFromAMedium)
+TEST(ResourceScript, ParsesFromTheMediumsPosition)
 {
     char bytes[] = "xx3{three}";
     CMemoryMedia media(10, bytes);
     media.SetPosition(2);
     CResourceScript script("SALR", 1);
     script.Parse(media, 8);
-    EXPECT_EQ(Text(script, 3), "three");
-
-    media.SetPosition(2);
-    EXPECT_THROW(script.Parse(media, 9), XRead);
-    EXPECT_THROW(script.Parse(media, -1), XBadFormat);
+    EXPECT_STREQ(script.GetText(3), "three");
+    EXPECT_THROW(script.Parse(media, -1), XBadFormat); // not a size to allocate
 }
