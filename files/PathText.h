@@ -37,7 +37,7 @@ constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b)
 }
 
 // Throws XBase; kept out of line so this header needs no exception classes.
-void ThrowTooLong();
+[[noreturn]] void ThrowTooLong();
 
 // Copies `text` and its terminator into a field of `fieldSize` characters; XBase
 // when it does not fit. Usable in constant initialisation of global records.
