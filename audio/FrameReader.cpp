@@ -10,8 +10,10 @@
 
 namespace {
 
-std::unique_ptr<uint8_t[]> gScratch1;
-std::unique_ptr<uint8_t[]> gScratch2;
+// Plain pointers, freed only by FreeScratchBuffers: a holder with a destructor of
+// its own could be destroyed at exit before a static owner elsewhere frees them.
+uint8_t* gScratch1 = nullptr;
+uint8_t* gScratch2 = nullptr;
 
 // Byte-wise loads and stores keep the conversion independent of the host's byte
 // order and of alignment; compilers turn them into plain moves.
@@ -52,8 +54,8 @@ void ConvertBlocks(CMedia& source, int32_t bytesPerSample, int32_t channels, int
 {
     const int32_t frameBytes = bytesPerSample * channels;
     const int32_t framesPerBlock = std::min(kScratchBufferSize / frameBytes, kScratchBufferSize / 2);
-    uint8_t* raw = gScratch1.get();
-    uint8_t* converted = gScratch2.get();
+    uint8_t* raw = gScratch1;
+    uint8_t* converted = gScratch2;
     for (int32_t done = 0; done < frames;) {
         const int32_t n = std::min(framesPerBlock, frames - done);
         source.Read(n * frameBytes, raw);
@@ -73,8 +75,8 @@ void MakeScratchBuffers()
         return;
     try {
         if (!gScratch1)
-            gScratch1.reset(new uint8_t[kScratchBufferSize]());
-        gScratch2.reset(new uint8_t[kScratchBufferSize]());
+            gScratch1 = new uint8_t[kScratchBufferSize]();
+        gScratch2 = new uint8_t[kScratchBufferSize]();
     } catch (...) {
         FreeScratchBuffers();
         throw;
@@ -83,18 +85,20 @@ void MakeScratchBuffers()
 
 void FreeScratchBuffers()
 {
-    gScratch1.reset();
-    gScratch2.reset();
+    delete[] gScratch1;
+    delete[] gScratch2;
+    gScratch1 = nullptr;
+    gScratch2 = nullptr;
 }
 
 uint8_t* GetScratchBuffer1()
 {
-    return gScratch1.get();
+    return gScratch1;
 }
 
 uint8_t* GetScratchBuffer2()
 {
-    return gScratch2.get();
+    return gScratch2;
 }
 
 void SwapWords(void* memory, int32_t count)
