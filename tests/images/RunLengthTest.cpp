@@ -57,7 +57,8 @@ TEST(RunLength, LongRowsSplitIntoAbsoluteRunsOfAtLeastThree)
         for (auto pixel = row.begin(); int run : c.runs) {
             expected.insert(expected.end(), {0, uint8_t(run)});
             expected.insert(expected.end(), pixel, pixel + run);
-            expected.resize(expected.size() + (run & 1));
+            if (run & 1)
+                expected.push_back(0);
             pixel += run;
         }
         expected.insert(expected.end(), {0, 1});
