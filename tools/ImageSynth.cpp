@@ -1,29 +1,11 @@
 #include "tools/ImageSynth.h"
+#include "tools/XorShift.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace {
-
-// A small generator of our own: the standard distributions differ between
-// library versions, and the pictures must not.
-class CXorShift {
-public:
-    explicit CXorShift(uint32_t seed) : mState(seed ? seed : 0x9E3779B9u) {}
-    uint32_t Next()
-    {
-        mState ^= mState << 13;
-        mState ^= mState >> 17;
-        mState ^= mState << 5;
-        return mState;
-    }
-    // Uniform in [0, 1).
-    double Unit() { return (Next() >> 8) * (1.0 / 16777216.0); }
-
-private:
-    uint32_t mState;
-};
 
 uint8_t ToByte(double value)
 {

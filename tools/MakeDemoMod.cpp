@@ -18,6 +18,7 @@
 #include "media/XBase.h"
 #include "tools/ImageSynth.h"
 #include "tools/JPEGWriter.h"
+#include "tools/XorShift.h"
 
 #include <algorithm>
 #include <cctype>
@@ -53,23 +54,6 @@ struct SOptions {
     int32_t frames = kRate / 4;
     bool waveOnly = false;
     int64_t songBytes = 4096;
-};
-
-// Noise that is the same on every machine.
-class CXorShift {
-public:
-    explicit CXorShift(uint32_t seed) : mState(seed ? seed : 0x9E3779B9u) {}
-    uint32_t Next()
-    {
-        mState ^= mState << 13;
-        mState ^= mState >> 17;
-        mState ^= mState << 5;
-        return mState;
-    }
-    int32_t Sample() { return int32_t(Next() >> 16) - 32768; }
-
-private:
-    uint32_t mState;
 };
 
 // One drum sound, described the way a drum machine's voice is set up: a sine
