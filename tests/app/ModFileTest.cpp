@@ -60,25 +60,6 @@ TEST(ModFile, ComponentSizesAndPadBytes)
     EXPECT_EQ(even.size(), 1564u + 8 + 1010);
 }
 
-TEST(ModFile, InfoLayout)
-{
-    CModInfo info;
-    std::strcpy(info.GetComments(), "Line one\r\nLine two");
-    std::strcpy(info.GetFtpAddress(), "ftp://f");
-    std::strcpy(info.GetWwwAddress(), "http://w");
-    std::memset(info.GetModName(), 'N', 64);
-    uint8_t image[1280];
-    info.WriteImage(image);
-    const std::string bytes(reinterpret_cast<char*>(image), sizeof image);
-    EXPECT_EQ(bytes.substr(0, 19), std::string("Line one\r\nLine two\0", 19));
-    EXPECT_EQ(bytes.substr(601, 8), std::string("ftp://f\0", 8));
-    EXPECT_EQ(bytes.substr(802, 9), std::string("http://w\0", 9));
-    EXPECT_EQ(bytes.substr(1003, 65), std::string(64, 'N') + '\0');
-    EXPECT_EQ(bytes.substr(1068, 5), std::string(5, '\0'));
-    EXPECT_EQ(bytes.substr(1073, 5), std::string("\xBC\x01\x00\x00\x00", 5));
-    EXPECT_EQ(bytes.substr(1078), std::string(202, '\0'));
-}
-
 TEST(ModFile, InfoReaderRules)
 {
     uint8_t image[1280] = {};
