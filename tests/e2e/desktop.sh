@@ -160,6 +160,26 @@ stable_picture() {
     return 1
 }
 
+# expect_clean_end WHAT: the program ends by itself, with status 0.
+expect_clean_end() {
+    await_end 15
+    if [ "$status" = 0 ]; then pass "$1"; else fail "$1 (got $status)"; fi
+}
+
+# save_dialog_opens WHAT: the save dialog appears and takes the keyboard; $found is it.
+save_dialog_opens() {
+    poll 30 find_window "Save mod as:" || { fail "the save dialog opens $1"; return 1; }
+    activate "$found" || { fail "the save dialog takes the keyboard"; return 1; }
+}
+
+# quit_stop_alert WHAT: the STOP alert appears; Return presses its default and
+# only button, Quit.
+quit_stop_alert() {
+    poll 60 find_alert || { fail "$1 brings the STOP alert"; return 1; }
+    activate "$found" || { fail "the alert takes the keyboard"; return 1; }
+    xdotool key Return
+}
+
 step=0
 pass() { passed=$((passed + 1)); echo "ok - $1"; }
 fail() {
@@ -197,11 +217,9 @@ pack_and_close() {
     local source="$work/demo mod" target="$work/out/demo from desktop.tdm"
     cp -r "$source_dir/examples/demo-mod" "$source"
     start_program pack "$source"
-    poll 30 find_window "Save mod as:" || { fail "the save dialog opens for a folder named with a blank"; return; }
-    local dialog=$found
+    save_dialog_opens "for a folder named with a blank" || return
     find_window "ModStower log" || { fail "the log window is open behind the save dialog"; return; }
     local log=$found
-    activate "$dialog" || { fail "the save dialog takes the keyboard"; return; }
 
     local asked answered
     asked=$(now_ms)
@@ -230,9 +248,7 @@ pack_and_close() {
     fi
 
     wmctrl -i -c "$log"
-    await_end 15
-    [ "$status" = 0 ] && pass "closing the log window ends the program with status 0" \
-        || fail "closing the log window ends the program with status 0 (got $status)"
+    expect_clean_end "closing the log window ends the program with status 0"
 }
 
 # --- A cancelled save dialog -----------------------------------------------------
@@ -241,12 +257,9 @@ cancel_dialog() {
     local source="$work/cancelled"
     cp -r "$source_dir/examples/demo-mod" "$source"
     start_program cancel "$source"
-    poll 30 find_window "Save mod as:" || { fail "the save dialog opens"; return; }
-    activate "$found" || { fail "the save dialog takes the keyboard"; return; }
+    save_dialog_opens "to be cancelled" || return
     xdotool key Escape
-    await_end 15
-    [ "$status" = 0 ] && pass "cancelling the save dialog ends the program with status 0" \
-        || fail "cancelling the save dialog ends the program with status 0 (got $status)"
+    expect_clean_end "cancelling the save dialog ends the program with status 0"
     if compgen -G "$work/*.tdm" >/dev/null || compgen -G "$source/*.tdm" >/dev/null; then
         fail "a cancelled dialog writes no mod file"
     fi
@@ -256,13 +269,8 @@ cancel_dialog() {
 
 no_arguments() {
     start_program empty
-    poll 30 find_alert || { fail "without a folder the STOP alert appears"; return; }
-    activate "$found" || { fail "the alert takes the keyboard"; return; }
-    # Return presses the default button, the alert's only one: Quit.
-    xdotool key Return
-    await_end 15
-    [ "$status" = 0 ] && pass "the STOP alert's Quit ends the program started without a folder" \
-        || fail "the STOP alert's Quit ends the program started without a folder (got $status)"
+    quit_stop_alert "starting without a folder" || return
+    expect_clean_end "the STOP alert's Quit ends the program started without a folder"
 }
 
 # --- A folder without a mod name -------------------------------------------------
@@ -272,15 +280,10 @@ missing_mod_name() {
     cp -r "$source_dir/examples/demo-mod" "$source"
     rm "$source/ModName.txt"
     start_program unnamed "$source"
-    poll 30 find_window "Save mod as:" || { fail "the save dialog opens for a folder without a mod name"; return; }
-    activate "$found" || { fail "the save dialog takes the keyboard"; return; }
+    save_dialog_opens "for a folder without a mod name" || return
     answer_save_dialog "$target"
-    poll 60 find_alert || { fail "a folder without ModName.txt brings the STOP alert"; return; }
-    activate "$found" || { fail "the alert takes the keyboard"; return; }
-    xdotool key Return
-    await_end 15
-    [ "$status" = 0 ] && pass "after the STOP alert of a run without a mod name the program ends" \
-        || fail "after the STOP alert of a run without a mod name the program ends (got $status)"
+    quit_stop_alert "a folder without ModName.txt" || return
+    expect_clean_end "after the STOP alert of a run without a mod name the program ends with status 0"
     if [ -e "$target" ] && "$cli" list "$target" >/dev/null 2>&1; then
         fail "an abandoned run leaves no mod file that reads as complete"
     fi
