@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg62-turbo-dev
+    qt6-base-dev
 )
 
 missing=()
