@@ -334,4 +334,103 @@ bool OpenWithDesktop(const std::string& path);
 // port calls it when the session manager asks; tests call it to play the session.
 bool QueryEndSession();
 
+// ---------------------------------------------------------------------------
+// File dialogs and menus
+
+// One line of a file dialog's filter: the text shown ("Tandrel Mod (*.tdm)")
+// and its patterns, separated by ";" ("*.AIF;*.WAV"). Patterns match without
+// regard to letter case, as file types do.
+struct SFileFilter {
+    std::string description;
+    std::string pattern;
+    bool operator==(const SFileFilter&) const = default;
+};
+
+enum class EFileDialogKind { kSave, kOpen };
+
+struct SFileDialogRequest {
+    EFileDialogKind kind = EFileDialogKind::kSave;
+    WindowHandle owner = 0; // the dialog stays above it; 0 for none
+    std::string title;
+    std::string proposedName;      // the name field's text at the start
+    std::vector<SFileFilter> filters;
+    int32_t selectedFilter = 0;    // zero-based
+    std::string defaultSuffix;     // without its dot; added to a name typed without one
+    bool confirmOverwrite = false; // save: ask before replacing an existing file
+    bool fileMustExist = false;    // open: only existing files can be chosen
+};
+
+struct SFileDialogAnswer {
+    bool accepted = false;
+    std::string path;           // absolute, with the default suffix the dialog added
+    int32_t selectedFilter = 0; // zero-based
+};
+
+// Runs the platform's modal file dialog (the port's own, the same on every desktop).
+SFileDialogAnswer RunFileDialog(const SFileDialogRequest& request);
+
+// What a file dialog shows, read back from the platform dialog once it is set
+// up: what a person would see before answering.
+struct SFileDialogView {
+    EFileDialogKind kind = EFileDialogKind::kSave;
+    std::string title;
+    std::string directory;
+    std::string nameField;
+    std::vector<std::string> filters; // the platform's filter lines as shown
+    int32_t selectedFilter = 0;
+    std::string defaultSuffix;
+    bool confirmOverwrite = false;
+    bool fileMustExist = false;
+};
+// The answerer's reply: `typed` is what goes into the name field, a name or a
+// path, relative to the dialog's folder or absolute; the dialog turns it into
+// its answer by its own rules (default suffix included). `filter` is zero-based.
+struct SFileDialogReply {
+    bool accept = false;
+    std::string typed;
+    int32_t filter = 0;
+};
+using FileDialogAnswerer = std::function<SFileDialogReply(const SFileDialogView&)>;
+// While an answerer is set (tests), file dialogs are set up as usual and then
+// answered by it instead of by a person; an empty function restores the dialogs.
+void SetFileDialogAnswerer(FileDialogAnswerer answerer);
+
+// Menus: drop-down menus, menu bars that hold them, and pop-ups. 0 is no menu.
+// Items are addressed by their zero-based position; `id` is what a choice of the
+// item reports.
+using MenuHandle = uint32_t;
+
+struct SMenuItemState {
+    std::string text; // "Open\tCtrl+O": the part after a tab is shown as the shortcut
+    bool separator = false;
+    bool enabled = true;
+    bool checked = false;
+    uint32_t id = 0;
+};
+
+// Both return 0 when the platform cannot make the menu.
+MenuHandle CreatePopupMenu();
+MenuHandle CreateMenuBar();
+// Removes the menu from the bars that hold it; a bar is detached from its windows.
+void DestroyMenu(MenuHandle menu);
+// false when the menu does not exist or the position is past the end (the item
+// count appends).
+bool InsertMenuItem(MenuHandle menu, int32_t position, const SMenuItemState& item);
+bool SetMenuItem(MenuHandle menu, int32_t position, const SMenuItemState& item);
+// false for a position that holds no item.
+bool GetMenuItem(MenuHandle menu, int32_t position, SMenuItemState& item);
+void RemoveMenuItem(MenuHandle menu, int32_t position);
+int32_t GetMenuItemCount(MenuHandle menu);
+// Appends a drop-down menu to a bar under its title.
+bool AppendMenuToBar(MenuHandle bar, MenuHandle menu, const std::string& title);
+// Shows the bar at the top of a document window (0 removes it). Choosing an item
+// there posts kCommand with the item's id in `command`; before one of the bar's
+// menus opens the window procedure gets kInitMenu at once, so the framework
+// sets the items' states before they are shown.
+void SetWindowMenuBar(WindowHandle window, MenuHandle bar);
+MenuHandle GetWindowMenuBar(WindowHandle window);
+// Shows the menu at a screen point for the window (kInitMenu first, as above)
+// and waits for the choice: the chosen item's id, 0 when nothing was chosen.
+uint32_t TrackPopupMenu(MenuHandle menu, SPoint screen, WindowHandle window);
+
 } // namespace WindowPort
