@@ -183,6 +183,7 @@ enum class EMessage {
     kDropFiles,       // `paths`, in the order given
     kQueryEndSession, // sent at once: the desktop session asks to end; answer 1 yes, 0 no
     kInitMenu,        // a menu of the window's menu bar is about to open
+    kHelp,            // context help asked for (F1, or the help button then a click): `point` in client coordinates
 };
 
 // Key flags of mouse and key messages.
