@@ -8,14 +8,31 @@
 
 using Labels = std::vector<std::string>;
 
+namespace {
+
+struct SMarkupCase {
+    const char* markup;
+    EIconKind icon;
+    const char* message;
+    Labels labels; // first button first
+};
+
+template <size_t N>
+void ExpectParsed(const SMarkupCase (&cases)[N])
+{
+    for (const SMarkupCase& c : cases) {
+        const SAlertContent content = AlertMarkup::Parse(c.markup, {});
+        EXPECT_EQ(content.icon, c.icon) << c.markup;
+        EXPECT_EQ(content.message, c.message) << c.markup;
+        EXPECT_EQ(content.buttonLabels, c.labels) << c.markup;
+    }
+}
+
+} // namespace
+
 TEST(AlertMarkup, IconMessageAndButtonsOfTheFrameworksAlerts)
 {
-    const struct {
-        const char* markup;
-        EIconKind icon;
-        const char* message;
-        Labels labels; // first button first
-    } cases[] = {
+    const SMarkupCase cases[] = {
         {"[STOP]Not enough memory to complete operation![OK]", EIconKind::kStop,
          "Not enough memory to complete operation!", {"OK"}},
         {"[NOTE]This will overwrite your entire Song - all knob and button automation will be cleared."
@@ -32,22 +49,12 @@ TEST(AlertMarkup, IconMessageAndButtonsOfTheFrameworksAlerts)
         {"[STOP]Cut[OK", EIconKind::kStop, "Cut", {"OK"}},
         {"[STOP]Text][A]x[B]", EIconKind::kStop, "Text]", {"B", "A"}},
     };
-    for (const auto& c : cases) {
-        const SAlertContent content = AlertMarkup::Parse(c.markup, {});
-        EXPECT_EQ(content.icon, c.icon) << c.markup;
-        EXPECT_EQ(content.message, c.message) << c.markup;
-        EXPECT_EQ(content.buttonLabels, c.labels) << c.markup;
-    }
+    ExpectParsed(cases);
 }
 
 TEST(AlertMarkup, BracketCountRuleOnMalformedMarkup)
 {
-    const struct {
-        const char* markup;
-        EIconKind icon;
-        const char* message;
-        Labels labels;
-    } cases[] = {
+    const SMarkupCase cases[] = {
         {"", EIconKind::kNone, "", {}},
         {"[STOP]", EIconKind::kStop, "", {}},
         {"[STO", EIconKind::kNone, "", {}},
@@ -60,12 +67,7 @@ TEST(AlertMarkup, BracketCountRuleOnMalformedMarkup)
         {"[NOTE]Four[A][B][C][D]", EIconKind::kNote, "Four", {"D", "C", "B"}},
         {"[[[[[[[[[[", EIconKind::kNone, "", {"", "[", "[["}},
     };
-    for (const auto& c : cases) {
-        const SAlertContent content = AlertMarkup::Parse(c.markup, {});
-        EXPECT_EQ(content.icon, c.icon) << c.markup;
-        EXPECT_EQ(content.message, c.message) << c.markup;
-        EXPECT_EQ(content.buttonLabels, c.labels) << c.markup;
-    }
+    ExpectParsed(cases);
 }
 
 TEST(AlertMarkup, ParametersReplaceTheFirstPlaceholderOfEachIndexInOrder)
