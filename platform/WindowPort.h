@@ -433,4 +433,11 @@ MenuHandle GetWindowMenuBar(WindowHandle window);
 // and waits for the choice: the chosen item's id, 0 when nothing was chosen.
 uint32_t TrackPopupMenu(MenuHandle menu, SPoint screen, WindowHandle window);
 
+// What a person sees of a window's client area, its native controls and menu
+// bar included, as rows of 0xFFRRGGBB from the top; empty for no window. For
+// checks of a whole dialog, where GetPixel sees only the backing image.
+std::vector<uint32_t> GrabClientArea(WindowHandle window, SSize& size);
+// A native control's rectangle in its window's client area; empty for none.
+SRect GetControlRect(ControlHandle control);
+
 } // namespace WindowPort

@@ -134,3 +134,24 @@ TEST_F(PortMenusTest, BarMenusInitialiseThenPostTheirCommand)
     EXPECT_EQ(GetWindowMenuBar(window.Get()), 0u);
     DestroyMenu(bar);
 }
+
+TEST_F(PortMenusTest, GrabShowsTheBarAboveTheBackingImage)
+{
+    CTestWindow window(200, 120);
+    FillRect(window.Get(), {0, 0, 200, 120}, {255, 255, 255}, EMix::kCopy);
+    SSize size;
+    std::vector<uint32_t> plain = GrabClientArea(window.Get(), size);
+    ASSERT_EQ(size.width, 200);
+    ASSERT_EQ(size.height, 120);
+    EXPECT_EQ(plain[5 * 200 + 5] & 0xFFFFFF, 0xFFFFFFu);
+
+    const MenuHandle bar = CreateMenuBar();
+    ASSERT_TRUE(AppendMenuToBar(bar, mMenu, "File"));
+    SetWindowMenuBar(window.Get(), bar);
+    std::vector<uint32_t> withBar = GrabClientArea(window.Get(), size);
+    EXPECT_NE(withBar[2 * 200 + 150] & 0xFFFFFF, 0xFFFFFFu); // the bar's face, not the image
+    EXPECT_EQ(withBar[119 * 200 + 150] & 0xFFFFFF, 0xFFFFFFu);
+    DestroyMenu(bar);
+    EXPECT_TRUE(GrabClientArea(0, size).empty());
+    EXPECT_EQ(size.width, 0);
+}
