@@ -71,6 +71,8 @@ WindowHandle CreateWindow(const SWindowStyle& style, const std::string& title, c
 
 void DestroyWindow(WindowHandle window)
 {
+    if (!CPortState::IsRunning())
+        return;
     CPortState& state = CPortState::Get();
     CPortWindow* portWindow = state.FindWindow(window);
     if (portWindow == nullptr || !portWindow->BeginDestroy())
