@@ -127,7 +127,10 @@ void DrawWrappedText(WindowHandle window, const SRect& rect, const std::string& 
     painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
     painter.setFont(*qFont);
     painter.setPen(ToQColor(colour));
-    painter.drawText(ToQRect(rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, ToQString(text));
+    // Every line break of the platform's texts breaks the line: CR LF, CR or LF.
+    QString lines = ToQString(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    painter.drawText(ToQRect(rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lines);
     portWindow->Drawn(IntersectRects(rect, portWindow->GetClip()));
 }
 
