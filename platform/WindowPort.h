@@ -60,6 +60,8 @@ struct SColour {
 // `argc`/`argv` are handed to the platform (it may take its own options).
 void Initialise(int& argc, char** argv);
 // Releases every window, control, font and timer left, then the platform.
+// DestroyWindow, DestroyControl, DeleteFont and KillTimer do nothing after it, so
+// objects that outlive the platform may still let go of their handles.
 void Shutdown();
 
 // The kinds of top-level window the framework creates; they decide the frame.
@@ -183,11 +185,14 @@ enum class EMessage {
     kDropFiles,       // `paths`, in the order given
     kQueryEndSession, // sent at once: the desktop session asks to end; answer 1 yes, 0 no
     kInitMenu,        // a menu of the window's menu bar is about to open
+    kHelp,            // context help asked for (F1, or the help button then a click): `point` in client coordinates
 };
 
 // Key flags of mouse and key messages.
 constexpr uint32_t kKeyFlagShift = 0x0004;
 constexpr uint32_t kKeyFlagControl = 0x0008;
+// Mouse messages: the left button is held.
+constexpr uint32_t kKeyFlagLeftButton = 0x0001;
 
 // Virtual keys follow the original platform's numbering (VK_RETURN 13, VK_ESCAPE
 // 27, 'A'..'Z' 65..90, '0'..'9' 48..57, VK_NUMPAD0 96, VK_F1 112, ...), so the
@@ -290,6 +295,18 @@ void DrawStandardIcon(WindowHandle window, const SRect& rect, EStandardIcon icon
 // Reads a pixel of the backing image, for tests and for colour read-back.
 SColour GetPixel(WindowHandle window, int32_t x, int32_t y);
 
+// How often the platform repainted the window from its backing image, and how
+// many drawing calls above went into that image. A repaint of an unchanged
+// window adds a repaint and no drawing call (tests and benchmarks check this).
+struct SPaintCounts {
+    uint64_t repaints = 0;
+    uint64_t drawingCalls = 0;
+};
+SPaintCounts GetPaintCounts(WindowHandle window);
+// Makes the platform repaint the whole visible window at once, as uncovering it
+// does: from the backing image, with no message to the framework.
+void RepaintNow(WindowHandle window);
+
 // ---------------------------------------------------------------------------
 // Native controls: real child controls at a rectangle of the client area.
 
@@ -313,5 +330,116 @@ int32_t GetControlValue(ControlHandle control);
 
 // Opens the file with the desktop's default handler; false when that fails.
 bool OpenWithDesktop(const std::string& path);
+
+// The desktop session asks to end: kQueryEndSession goes at once to every window,
+// in the order they were made, until one answers 0. True when none refused. The
+// port calls it when the session manager asks; tests call it to play the session.
+bool QueryEndSession();
+
+// ---------------------------------------------------------------------------
+// File dialogs and menus
+
+// One line of a file dialog's filter: the text shown ("Tandrel Mod (*.tdm)")
+// and its patterns, separated by ";" ("*.AIF;*.WAV"). Patterns match without
+// regard to letter case, as file types do.
+struct SFileFilter {
+    std::string description;
+    std::string pattern;
+    bool operator==(const SFileFilter&) const = default;
+};
+
+enum class EFileDialogKind { kSave, kOpen };
+
+struct SFileDialogRequest {
+    EFileDialogKind kind = EFileDialogKind::kSave;
+    WindowHandle owner = 0; // the dialog stays above it; 0 for none
+    std::string title;
+    std::string proposedName;      // the name field's text at the start
+    std::vector<SFileFilter> filters;
+    int32_t selectedFilter = 0;    // zero-based
+    std::string defaultSuffix;     // without its dot; added to a name typed without one
+    bool confirmOverwrite = false; // save: ask before replacing an existing file
+    bool fileMustExist = false;    // open: only existing files can be chosen
+};
+
+struct SFileDialogAnswer {
+    bool accepted = false;
+    std::string path;           // absolute, with the default suffix the dialog added
+    int32_t selectedFilter = 0; // zero-based
+};
+
+// Runs the platform's modal file dialog (the port's own, the same on every desktop).
+SFileDialogAnswer RunFileDialog(const SFileDialogRequest& request);
+
+// What a file dialog shows, read back from the platform dialog once it is set
+// up: what a person would see before answering.
+struct SFileDialogView {
+    EFileDialogKind kind = EFileDialogKind::kSave;
+    std::string title;
+    std::string directory;
+    std::string nameField;
+    std::vector<std::string> filters; // the platform's filter lines as shown
+    int32_t selectedFilter = 0;
+    std::string defaultSuffix;
+    bool confirmOverwrite = false;
+    bool fileMustExist = false;
+};
+// The answerer's reply: `typed` is what goes into the name field, a name or a
+// path, relative to the dialog's folder or absolute; the dialog turns it into
+// its answer by its own rules (default suffix included). `filter` is zero-based.
+struct SFileDialogReply {
+    bool accept = false;
+    std::string typed;
+    int32_t filter = 0;
+};
+using FileDialogAnswerer = std::function<SFileDialogReply(const SFileDialogView&)>;
+// While an answerer is set (tests), file dialogs are set up as usual and then
+// answered by it instead of by a person; an empty function restores the dialogs.
+void SetFileDialogAnswerer(FileDialogAnswerer answerer);
+
+// Menus: drop-down menus, menu bars that hold them, and pop-ups. 0 is no menu.
+// Items are addressed by their zero-based position; `id` is what a choice of the
+// item reports.
+using MenuHandle = uint32_t;
+
+struct SMenuItemState {
+    std::string text; // "Open\tCtrl+O": the part after a tab is shown as the shortcut
+    bool separator = false;
+    bool enabled = true;
+    bool checked = false;
+    uint32_t id = 0;
+};
+
+// Both return 0 when the platform cannot make the menu.
+MenuHandle CreatePopupMenu();
+MenuHandle CreateMenuBar();
+// Removes the menu from the bars that hold it; a bar is detached from its windows.
+void DestroyMenu(MenuHandle menu);
+// false when the menu does not exist or the position is past the end (the item
+// count appends).
+bool InsertMenuItem(MenuHandle menu, int32_t position, const SMenuItemState& item);
+bool SetMenuItem(MenuHandle menu, int32_t position, const SMenuItemState& item);
+// false for a position that holds no item.
+bool GetMenuItem(MenuHandle menu, int32_t position, SMenuItemState& item);
+void RemoveMenuItem(MenuHandle menu, int32_t position);
+int32_t GetMenuItemCount(MenuHandle menu);
+// Appends a drop-down menu to a bar under its title.
+bool AppendMenuToBar(MenuHandle bar, MenuHandle menu, const std::string& title);
+// Shows the bar at the top of a document window (0 removes it). Choosing an item
+// there posts kCommand with the item's id in `command`; before one of the bar's
+// menus opens the window procedure gets kInitMenu at once, so the framework
+// sets the items' states before they are shown.
+void SetWindowMenuBar(WindowHandle window, MenuHandle bar);
+MenuHandle GetWindowMenuBar(WindowHandle window);
+// Shows the menu at a screen point for the window (kInitMenu first, as above)
+// and waits for the choice: the chosen item's id, 0 when nothing was chosen.
+uint32_t TrackPopupMenu(MenuHandle menu, SPoint screen, WindowHandle window);
+
+// What a person sees of a window's client area, its native controls and menu
+// bar included, as rows of 0xFFRRGGBB from the top; empty for no window. For
+// checks of a whole dialog, where GetPixel sees only the backing image.
+std::vector<uint32_t> GrabClientArea(WindowHandle window, SSize& size);
+// A native control's rectangle in its window's client area; empty for none.
+SRect GetControlRect(ControlHandle control);
 
 } // namespace WindowPort

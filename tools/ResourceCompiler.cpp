@@ -6,7 +6,9 @@
 //
 // Each index line reads "TYPE ID FILE": a four-character type, a decimal id of
 // 0 to 65535 and a file name looked up in the DIRs in order. Blank lines and
-// lines starting with '#' are skipped.
+// lines starting with '#' are skipped. A type may also be a decimal number of 1
+// to 65535, one of the platform's numbered types (5 is a dialog template); the
+// table spells it "#" and the number, as resource lookups name numbered types.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +33,12 @@ struct SItem {
 {
     std::fprintf(stderr, "modstower_rcc: %s\n", message.c_str());
     std::exit(1);
+}
+
+// One to five decimal digits.
+bool IsNumber(const std::string& text)
+{
+    return !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 std::string Locate(const std::string& name, const std::vector<std::string>& dirs)
@@ -72,9 +80,11 @@ std::vector<SItem> ReadIndex(const std::string& indexPath, const std::vector<std
         std::string rest;
         if (!(fields >> id >> item.path) || (fields >> rest))
             Fail(indexPath + ":" + std::to_string(lineNumber) + ": expected TYPE ID FILE");
-        if (item.type.size() != 4)
-            Fail(indexPath + ":" + std::to_string(lineNumber) + ": a type has four characters");
-        if (id.empty() || id.size() > 5 || id.find_first_not_of("0123456789") != std::string::npos || std::stoul(id) > 65535)
+        if (IsNumber(item.type) && std::stoul(item.type) >= 1 && std::stoul(item.type) <= 65535)
+            item.type = "#" + std::to_string(std::stoul(item.type));
+        else if (item.type.size() != 4)
+            Fail(indexPath + ":" + std::to_string(lineNumber) + ": a type has four characters or is a number");
+        if (!IsNumber(id) || std::stoul(id) > 65535)
             Fail(indexPath + ":" + std::to_string(lineNumber) + ": an id is a number from 0 to 65535");
         item.id = unsigned(std::stoul(id));
         if (!seen.insert({item.type, item.id}).second)
