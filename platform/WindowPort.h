@@ -60,6 +60,8 @@ struct SColour {
 // `argc`/`argv` are handed to the platform (it may take its own options).
 void Initialise(int& argc, char** argv);
 // Releases every window, control, font and timer left, then the platform.
+// DestroyWindow, DestroyControl, DeleteFont and KillTimer do nothing after it, so
+// objects that outlive the platform may still let go of their handles.
 void Shutdown();
 
 // The kinds of top-level window the framework creates; they decide the frame.

@@ -150,6 +150,8 @@ ControlHandle CreateControl(WindowHandle window, EControlKind kind, const SRect&
 
 void DestroyControl(ControlHandle control)
 {
+    if (!CPortState::IsRunning())
+        return;
     if (const CPortState::SControl* found = Find(control))
         delete found->widget.data();
     CPortState::Get().RemoveControl(control);

@@ -75,6 +75,8 @@ FontHandle CreateFont(const SFontRequest& request)
 
 void DeleteFont(FontHandle font)
 {
+    if (!CPortState::IsRunning())
+        return;
     CPortState::Get().RemoveFont(font);
 }
 

@@ -87,6 +87,8 @@ uint32_t SetTimer(WindowHandle window, uint32_t milliseconds)
 
 void KillTimer(WindowHandle window, uint32_t timer)
 {
+    if (!CPortState::IsRunning())
+        return;
     CPortState::Get().StopTimer(window, timer);
 }
 

@@ -71,6 +71,8 @@ WindowHandle CreateWindow(const SWindowStyle& style, const std::string& title, c
 
 void DestroyWindow(WindowHandle window)
 {
+    if (!CPortState::IsRunning())
+        return;
     CPortState& state = CPortState::Get();
     CPortWindow* portWindow = state.FindWindow(window);
     if (portWindow == nullptr || !portWindow->BeginDestroy())
@@ -83,8 +85,6 @@ void DestroyWindow(WindowHandle window)
 
     state.StopTimersOf(window);
     state.RemoveControlsOf(window);
-    if (state.GetCapture() == window)
-        portWindow->releaseMouse();
     FreeOwnedWindows(portWindow);
     state.RemoveWindow(window);
     portWindow->hide();
@@ -237,17 +237,16 @@ void AcceptDrops(WindowHandle window, bool accept)
         portWindow->setAcceptDrops(accept);
 }
 
+// The framework takes the capture while the left button is held, and Qt already
+// sends a window every move and the release of a press that began in it, outside
+// it too. So the capture is the port's own record; the platform is not asked to
+// grab the mouse, which some platforms refuse.
 void SetCapture(WindowHandle window)
 {
     CPortState& state = CPortState::Get();
-    CPortWindow* portWindow = state.FindWindow(window);
     const WindowHandle previous = state.GetCapture();
-    if (portWindow == nullptr || previous == window)
+    if (state.FindWindow(window) == nullptr || previous == window)
         return;
-    if (CPortWindow* previousWindow = state.FindWindow(previous))
-        previousWindow->releaseMouse();
-    if (portWindow->isVisible())
-        portWindow->grabMouse();
     state.SetCapture(window);
     if (previous != 0)
         PostCaptureChanged(previous, window);
@@ -259,8 +258,6 @@ void ReleaseCapture()
     const WindowHandle previous = state.GetCapture();
     if (previous == 0)
         return;
-    if (CPortWindow* previousWindow = state.FindWindow(previous))
-        previousWindow->releaseMouse();
     state.SetCapture(0);
     PostCaptureChanged(previous, 0);
 }
