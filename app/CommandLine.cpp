@@ -4,7 +4,7 @@
 #include "app/ModConstants.h"
 #include "app/ModListing.h"
 #include "app/ModReader.h"
-#include "app/ModStower.h"
+#include "app/ModPacker.h"
 #include "app/ModUnpacker.h"
 #include "app/TerminalPackUI.h"
 #include "chunks/IFFReader2.h"
@@ -161,7 +161,7 @@ int CCommandLine::Pack(const std::vector<std::string>& arguments, EPackMode mode
     }
 
     CTerminalPackUI ui(mOut, mErr);
-    CModStower packer(ui);
+    CModPacker packer(ui);
     ui.LogLine(("Source: " + GetFolderName(*source)).c_str());
     try {
         if (mode == EPackMode::kPack)

@@ -2,7 +2,7 @@
 
 #include "app/ComponentChecks.h"
 #include "app/ModConstants.h"
-#include "app/ModStower.h"
+#include "app/ModPacker.h"
 #include "app/ModWriter.h"
 #include "app/PackUserInterface.h"
 #include "app/TextFormat.h"
@@ -61,7 +61,7 @@ private:
 
 } // namespace
 
-CPackRun::CPackRun(CModStower& packer, const CDirSpec& source, const CFileSpec& target, EOutput output)
+CPackRun::CPackRun(CModPacker& packer, const CDirSpec& source, const CFileSpec& target, EOutput output)
     : mPacker(packer)
     , mSource(source)
     , mTarget(target)

@@ -12,21 +12,21 @@
 
 class CDirSpec;
 class CFileSpec;
-class CModStower;
+class CModPacker;
 class CModWriter;
 class CMedia;
 struct CDirEntry;
 class WAVE_SAMPLE;
 
 // One pack run, from the creation of the target to the totals. Lives for one
-// call of CModStower::PackFolder.
+// call of CModPacker::PackFolder.
 class CPackRun {
 public:
     // A checking run decides and logs everything a packing run does, writing the
     // mod into a medium that keeps nothing.
     enum class EOutput { kFile, kDiscard };
 
-    CPackRun(CModStower& packer, const CDirSpec& source, const CFileSpec& target, EOutput output);
+    CPackRun(CModPacker& packer, const CDirSpec& source, const CFileSpec& target, EOutput output);
     ~CPackRun();
 
     void Run();
@@ -46,7 +46,7 @@ private:
     void LogLine(const std::string& text);
     int32_t CloseTarget();
 
-    CModStower& mPacker;
+    CModPacker& mPacker;
     const CDirSpec& mSource;
     const CFileSpec& mTarget;
     EOutput mOutput;

@@ -1,6 +1,6 @@
 // The pack run from a folder to a mod file: every log line, and the file byte for byte.
 #include "app/ModReader.h"
-#include "app/ModStower.h"
+#include "app/ModPacker.h"
 #include "files/DirSpec.h"
 #include "files/FileSpec.h"
 #include "media/ByteOrder.h"
@@ -24,7 +24,7 @@ protected:
     void Pack(const std::string& targetPath = "")
     {
         mTargetPath = targetPath.empty() ? mOutput.GetPath() + "Mod.tdm" : targetPath;
-        CModStower packer(mUI);
+        CModPacker packer(mUI);
         packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(mTargetPath.c_str()));
     }
     std::vector<uint8_t> Output() const { return ReadFileBytes(mTargetPath); }
@@ -275,7 +275,7 @@ TEST_F(PackRunTest, CheckingWritesNothingAndSaysTheSame)
 {
     mFolder.Write("ModName.txt", "Checked");
     mFolder.Write("Demo.tds", "song!");
-    CModStower packer(mUI);
+    CModPacker packer(mUI);
     const std::string target = mOutput.GetPath() + "Mod.tdm";
     packer.CheckFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str()));
     EXPECT_FALSE(std::filesystem::exists(target));
@@ -302,7 +302,7 @@ TEST_F(PackRunTest, FailedWriteToTheTargetIsTheTargetsFailure)
 {
     mFolder.Write("ModName.txt", "Big");
     mFolder.Write("Demo.tds", std::string(5000, 's'));
-    CModStower packer(mUI);
+    CModPacker packer(mUI);
     const std::string target = mOutput.GetPath() + "Mod.tdm";
     {
         const CFileSizeLimit limit(2000);

@@ -1,4 +1,4 @@
-#include "app/ModStower.h"
+#include "app/ModPacker.h"
 
 #include "app/PackRun.h"
 #include "app/PackUserInterface.h"
@@ -6,29 +6,29 @@
 
 #include <cstring>
 
-CModStower::CModStower(CPackUserInterface& ui)
+CModPacker::CModPacker(CPackUserInterface& ui)
     : mUI(ui)
 {
 }
 
-void CModStower::PackFolder(const CDirSpec& source, const CFileSpec& target)
+void CModPacker::PackFolder(const CDirSpec& source, const CFileSpec& target)
 {
     mCurrentFile.clear();
     CPackRun(*this, source, target, CPackRun::EOutput::kFile).Run();
 }
 
-void CModStower::CheckFolder(const CDirSpec& source, const CFileSpec& target)
+void CModPacker::CheckFolder(const CDirSpec& source, const CFileSpec& target)
 {
     mCurrentFile.clear();
     CPackRun(*this, source, target, CPackRun::EOutput::kDiscard).Run();
 }
 
-void CModStower::LogLine(const char* text)
+void CModPacker::LogLine(const char* text)
 {
     mUI.LogLine(text);
 }
 
-void CModStower::SetLogTitle(const char* text)
+void CModPacker::SetLogTitle(const char* text)
 {
     mUI.SetLogTitle(text);
 }

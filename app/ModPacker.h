@@ -8,10 +8,10 @@ class CPackUserInterface;
 
 // The packer: turns a folder of mod components into one mod file, telling its
 // user interface every decision as a log line.
-class CModStower {
+class CModPacker {
 public:
     // `ui` is not owned and must outlive the packer.
-    explicit CModStower(CPackUserInterface& ui);
+    explicit CModPacker(CPackUserInterface& ui);
 
     // Packs `source` into `target`, replacing an existing file. A failure that
     // abandons the run leaves as an XBase exception; the target then keeps what
