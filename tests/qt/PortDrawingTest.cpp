@@ -76,25 +76,6 @@ TEST_F(PortDrawingTest, InvertedPolylineFlipsEachPixelOnce)
                                                             "######\n");
 }
 
-TEST_F(PortDrawingTest, MixesCopyMergeAndInvert)
-{
-    const SColour start{0x12, 0x80, 0x0F};
-    const SColour colour{0x21, 0x01, 0xF0};
-    struct SCase {
-        EMix mix;
-        SColour expected;
-    };
-    for (const SCase& test : {SCase{EMix::kCopy, colour}, SCase{EMix::kMerge, {0x33, 0x81, 0xFF}},
-                              SCase{EMix::kInvert, {0xED, 0x7F, 0xF0}}}) {
-        FillRect(mWindow.Get(), {0, 0, 2, 2}, start, EMix::kCopy);
-        FillRect(mWindow.Get(), {0, 0, 1, 1}, colour, test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 0, 0), test.expected) << int(test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 1, 1), start);
-        Polyline(mWindow.Get(), {{1, 0}, {2, 0}}, colour, test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 1, 0), test.expected) << int(test.mix);
-    }
-}
-
 TEST_F(PortDrawingTest, ClipCutsEveryOperation)
 {
     SetClipRect(mWindow.Get(), {2, 2, 5, 4});
@@ -149,17 +130,6 @@ TEST_F(PortDrawingTest, TextStaysInsideItsCell)
     }
     EXPECT_GT(inside, 10);
     EXPECT_EQ(outside, 0);
-    DeleteFont(font);
-}
-
-TEST_F(PortDrawingTest, TextBackgroundFillsTheCell)
-{
-    const FontHandle font = CreateFont({"Helv", 12, true, false, false});
-    const SSize extent = GetTextExtent(font, "ab");
-    DrawText(mWindow.Get(), 0, 0, "ab", font, kBlack, &kRed);
-    EXPECT_EQ(GetPixel(mWindow.Get(), extent.width - 1, 0), kRed);
-    EXPECT_EQ(GetPixel(mWindow.Get(), extent.width, 0), kWhite);
-    EXPECT_EQ(GetPixel(mWindow.Get(), 0, extent.height), kWhite);
     DeleteFont(font);
 }
 
