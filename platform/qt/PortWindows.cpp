@@ -96,8 +96,9 @@ void DestroyWindow(WindowHandle window)
     state.StopTimersOf(window);
     state.RemoveControlsOf(window);
     FreeOwnedWindows(portWindow);
-    state.RemoveWindow(window);
+    // Hidden first, so that what hiding reports goes with the window's messages.
     portWindow->hide();
+    state.RemoveWindow(window);
     delete portWindow;
 }
 
