@@ -133,6 +133,21 @@ TEST_F(PortDrawingTest, TextStaysInsideItsCell)
     DeleteFont(font);
 }
 
+TEST_F(PortDrawingTest, StandardIconStaysInItsRectangle)
+{
+    DrawStandardIcon(mWindow.Get(), {4, 2, 28, 26}, EStandardIcon::kStop);
+    int inside = 0;
+    int outside = 0;
+    for (int32_t y = 0; y < 30; ++y) {
+        for (int32_t x = 0; x < 40; ++x) {
+            if (GetPixel(mWindow.Get(), x, y) != kWhite)
+                (x >= 4 && x < 28 && y >= 2 && y < 26 ? inside : outside) += 1;
+        }
+    }
+    EXPECT_GT(inside, 24 * 24 / 4);
+    EXPECT_EQ(outside, 0);
+}
+
 // The framework asks for faces of another platform; they become the system's
 // sans-serif face with a cell no higher than asked.
 TEST(PortFontTest, MissingFaceBecomesSansSerifAtTheCellHeight)

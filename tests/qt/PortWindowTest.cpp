@@ -4,6 +4,7 @@
 #include "platform/qt/PortWindow.h"
 #include "tests/qt/PortTestSupport.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -189,6 +190,17 @@ TEST(PortWindowStateTest, ActivationAndStayOnTop)
     EXPECT_FALSE(IsEnabled(window.Get()));
     Hide(window.Get());
     EXPECT_FALSE(IsVisible(window.Get()));
+}
+
+// The busy cursor covers the whole program, once however often it is asked for.
+TEST(PortWindowStateTest, BusyCursorComesAndGoes)
+{
+    SetCursor(ECursor::kBusy);
+    SetCursor(ECursor::kBusy);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    SetCursor(ECursor::kArrow);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace
