@@ -12,6 +12,7 @@ namespace {
 // The framework lays its dialogs out at 96 dots per inch, as the platform's
 // dialog fonts were made for; a point is 1/72 inch.
 constexpr int32_t kDotsPerInch = 96;
+constexpr int32_t kPointsPerInch = 72;
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 int16_t Fit16(int64_t value)
@@ -27,7 +28,7 @@ public:
     explicit CTemplateFont(const SDialogTemplate& dialog)
     {
         // A font record holds its cell height in 8 bits.
-        const int32_t cellHeight = (int32_t(dialog.pointSize) * kDotsPerInch + 36) / 72;
+        const int32_t cellHeight = CDialogLayout::CellHeightForPoints(dialog.pointSize);
         if (dialog.pointSize == 0 || cellHeight > 255)
             throw XBadFormat();
         mFont = WindowPort::CreateFont({dialog.fontFace, cellHeight, false, false, false});
@@ -74,6 +75,11 @@ SDialogBaseUnits CDialogLayout::GetBaseUnits(const SDialogTemplate& dialog)
     const CTemplateFont font(dialog);
     const int32_t letters = WindowPort::GetTextExtent(font.Get(), kAlphabet).width;
     return {(letters / 26 + 1) / 2, WindowPort::GetTextMetrics(font.Get()).height};
+}
+
+int32_t CDialogLayout::CellHeightForPoints(int32_t points)
+{
+    return (points * kDotsPerInch + kPointsPerInch / 2) / kPointsPerInch;
 }
 
 SViewRect CDialogLayout::ToPixels(int32_t x, int32_t y, int32_t width, int32_t height, const SDialogBaseUnits& units)

@@ -46,6 +46,9 @@ public:
     // its line height down, and across ((width of the 52 letters) / 26 + 1) / 2.
     // A point size the font record cannot hold: XBadFormat; no font: XBase.
     static SDialogBaseUnits GetBaseUnits(const SDialogTemplate& dialog);
+    // The cell height in pixels of a dialog font of that many points: the
+    // framework lays dialogs out at 96 dots per inch.
+    static int32_t CellHeightForPoints(int32_t points);
     // left = x * h / 4, top = y * v / 8, right = left + width * h / 4,
     // bottom = top + height * v / 8, each division truncating.
     static SViewRect ToPixels(int32_t x, int32_t y, int32_t width, int32_t height, const SDialogBaseUnits& units);
