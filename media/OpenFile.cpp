@@ -3,7 +3,9 @@
 #include "media/XBase.h"
 #include "platform/system/SystemFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 COpenFile::COpenFile(const char* fullPath)
     : mHandle(SystemFile::OpenForReading(fullPath))
@@ -34,6 +36,21 @@ void COpenFile::Read(int32_t size, void* buffer)
 {
     // A short read has still moved the position by what it read.
     if (size < 0 || SystemFile::Read(mHandle, buffer, size) != size)
+        throw XRead();
+}
+
+void COpenFile::ReadScattered(const SMediaSpan* spans, int32_t count)
+{
+    std::vector<SystemFile::SSpan> pieces(static_cast<size_t>(std::max(count, 0)));
+    int64_t total = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        if (spans[i].size < 0)
+            throw XRead();
+        pieces[i] = {spans[i].data, spans[i].size};
+        total += spans[i].size;
+    }
+    // As with Read, a short read has still moved the position by what it read.
+    if (SystemFile::ReadScattered(mHandle, pieces.data(), count) != total)
         throw XRead();
 }
 

@@ -21,6 +21,8 @@ public:
     int32_t GetPosition() override;
     void SetPosition(int32_t position) override;
     int32_t GetSize() override;
+    // One system call for as many spans as the system takes at once.
+    void ReadScattered(const SMediaSpan* spans, int32_t count) override;
 
     void Close();
 

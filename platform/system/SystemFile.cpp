@@ -1,9 +1,13 @@
 #include "platform/system/SystemFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace SystemFile {
 
@@ -66,6 +70,37 @@ int64_t Read(int handle, void* buffer, int64_t size)
         if (now == 0)
             break;
         done += now;
+    }
+    return done;
+}
+
+int64_t ReadScattered(int handle, const SSpan* spans, int count)
+{
+    std::vector<iovec> pieces(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        pieces[i] = {spans[i].data, static_cast<size_t>(spans[i].size)};
+    // One call takes at most IOV_MAX pieces and may stop short of them; carry on
+    // from the byte where it stopped.
+    int64_t done = 0;
+    int first = 0;
+    while (first < count) {
+        const ssize_t now = readv(handle, &pieces[first], std::min(count - first, IOV_MAX));
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now < 0)
+            return -1;
+        if (now == 0)
+            break;
+        done += now;
+        for (size_t left = static_cast<size_t>(now); left > 0;) {
+            iovec& piece = pieces[first];
+            const size_t taken = std::min(left, piece.iov_len);
+            piece.iov_base = static_cast<char*>(piece.iov_base) + taken;
+            piece.iov_len -= taken;
+            left -= taken;
+            if (piece.iov_len == 0)
+                ++first;
+        }
     }
     return done;
 }

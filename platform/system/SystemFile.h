@@ -20,6 +20,16 @@ void Close(int handle);
 int64_t Read(int handle, void* buffer, int64_t size);
 int64_t Write(int handle, const void* buffer, int64_t size);
 
+// One piece of memory that a scattered read fills.
+struct SSpan {
+    void* data;
+    int64_t size;
+};
+// Fills the spans one after another, as Read of each in turn would, in as few
+// system calls as the system allows. Bytes moved (fewer than asked at the end of
+// the file), or -1 on failure.
+int64_t ReadScattered(int handle, const SSpan* spans, int count);
+
 // The new absolute position, or -1 on failure.
 int64_t Seek(int handle, int64_t position);
 int64_t Tell(int handle);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -84,4 +86,37 @@ TEST_F(OpenFileTest, NegativePositionIsRefused)
 {
     COpenFile out(mPath.c_str(), "TEXT", "Tdrl");
     EXPECT_THROW(out.SetPosition(-1), XPosition);
+}
+
+TEST_F(OpenFileTest, ScatteredReadFillsSpansInTurn)
+{
+    // 3000 bytes, each its offset's low byte.
+    std::string bytes(3000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i);
+    {
+        COpenFile out(mPath.c_str(), "TEXT", "Tdrl");
+        out.Write(static_cast<int32_t>(bytes.size()), bytes.data());
+    }
+    COpenFile in(mPath.c_str());
+    in.SetPosition(10);
+    // More spans than one system call takes (IOV_MAX is 1024 here), some empty.
+    std::string filled(2100, '\0');
+    std::vector<SMediaSpan> spans;
+    for (int32_t at = 0; at < 2100;) {
+        const int32_t size = spans.size() % 3 == 1 ? 0 : 1 + static_cast<int32_t>(spans.size() % 4);
+        spans.push_back({filled.data() + at, std::min(size, 2100 - at)});
+        at += spans.back().size;
+    }
+    ASSERT_GT(spans.size(), 1024u);
+    in.ReadScattered(spans.data(), static_cast<int32_t>(spans.size()));
+    EXPECT_EQ(filled, bytes.substr(10, 2100));
+    EXPECT_EQ(in.GetPosition(), 2110);
+
+    // Past the end: XRead, with the position moved by what was read, as Read does.
+    std::string rest(1000, '\0');
+    const SMediaSpan tooMuch[] = {{rest.data(), 500}, {rest.data() + 500, 500}};
+    EXPECT_THROW(in.ReadScattered(tooMuch, 2), XRead);
+    EXPECT_EQ(in.GetPosition(), 3000);
+    EXPECT_EQ(rest.substr(0, 890), bytes.substr(2110));
 }
