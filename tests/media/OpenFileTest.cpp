@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -119,4 +120,45 @@ TEST_F(OpenFileTest, ScatteredReadFillsSpansInTurn)
     EXPECT_THROW(in.ReadScattered(tooMuch, 2), XRead);
     EXPECT_EQ(in.GetPosition(), 3000);
     EXPECT_EQ(rest.substr(0, 890), bytes.substr(2110));
+}
+
+TEST_F(OpenFileTest, ShortAndLongReadsAnywhere)
+{
+    // Short reads come from a block read ahead of them; they must give the file's
+    // bytes wherever they fall, across the block's end and after moving back.
+    std::string bytes(10000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 256);
+    {
+        COpenFile out(mPath.c_str(), "TEXT", "Tdrl");
+        out.Write(static_cast<int32_t>(bytes.size()), bytes.data());
+    }
+    COpenFile in(mPath.c_str());
+    const std::pair<int32_t, int32_t> reads[] = {{0, 12}, {12, 8}, {4090, 12}, {100, 512}, {4000, 513},
+                                                 {9990, 10}, {3, 1}, {8190, 4}, {0, 10000}};
+    for (const auto& [position, size] : reads) {
+        std::string got(static_cast<size_t>(size), '\0');
+        in.SetPosition(position);
+        in.Read(size, got.data());
+        EXPECT_EQ(got, bytes.substr(static_cast<size_t>(position), static_cast<size_t>(size))) << position;
+        EXPECT_EQ(in.GetPosition(), position + size);
+    }
+}
+
+TEST_F(OpenFileTest, AFileForReadingKeepsTheSizeItWasOpenedWith)
+{
+    {
+        COpenFile out(mPath.c_str(), "TEXT", "Tdrl");
+        out.Write(6000, std::string(6000, 'a').data());
+    }
+    COpenFile in(mPath.c_str());
+    EXPECT_EQ(in.GetSize(), 6000);
+    // Cut short behind its back, it reports the size its readers were bounded by,
+    // and a read past the new end fails as at any end.
+    ASSERT_EQ(truncate(mPath.c_str(), 5000), 0);
+    EXPECT_EQ(in.GetSize(), 6000);
+    std::string tail(1000, '\0');
+    in.SetPosition(4500);
+    EXPECT_THROW(in.Read(1000, tail.data()), XRead);
+    EXPECT_EQ(in.GetPosition(), 5000);
 }
