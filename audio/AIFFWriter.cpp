@@ -10,7 +10,6 @@
 #include "media/XBase.h"
 
 #include <algorithm>
-#include <cstring>
 #include <typeinfo>
 #include <vector>
 

@@ -37,6 +37,8 @@ void COpenFile::Read(int32_t size, void* buffer)
 {
     if (size < 0)
         throw XRead();
+    if (size == 0)
+        return;
     auto* bytes = static_cast<uint8_t*>(buffer);
     int64_t done = size <= kShortRead ? ReadAhead(size, bytes) : 0;
     bool failed = false;

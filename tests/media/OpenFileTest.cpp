@@ -143,6 +143,8 @@ TEST_F(OpenFileTest, ShortAndLongReadsAnywhere)
         EXPECT_EQ(got, bytes.substr(static_cast<size_t>(position), static_cast<size_t>(size))) << position;
         EXPECT_EQ(in.GetPosition(), position + size);
     }
+    in.Read(0, nullptr); // nothing to read, nowhere to put it
+    EXPECT_EQ(in.GetPosition(), 10000);
 }
 
 TEST_F(OpenFileTest, AFileForReadingKeepsTheSizeItWasOpenedWith)
