@@ -172,6 +172,7 @@ bool CPackRun::ClassifyAiffSample(const CFileSpec& spec, const char* entryName)
     int32_t row = 0;
     if (!FindAiffSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
+    // Checked from the bytes already read, which are the bytes embedded.
     CMemoryMedia file(mBytes.GetSize(), mBytes.GetData());
     if (!CheckAiffSample(file, spec.GetFileName(), mPacker.mUI))
         return false;
