@@ -60,6 +60,8 @@ struct SColour {
 // `argc`/`argv` are handed to the platform (it may take its own options).
 void Initialise(int& argc, char** argv);
 // Releases every window, control, font and timer left, then the platform.
+// DestroyWindow, DestroyControl, DeleteFont and KillTimer do nothing after it, so
+// objects that outlive the platform may still let go of their handles.
 void Shutdown();
 
 // The kinds of top-level window the framework creates; they decide the frame.
@@ -188,6 +190,8 @@ enum class EMessage {
 // Key flags of mouse and key messages.
 constexpr uint32_t kKeyFlagShift = 0x0004;
 constexpr uint32_t kKeyFlagControl = 0x0008;
+// Mouse messages: the left button is held.
+constexpr uint32_t kKeyFlagLeftButton = 0x0001;
 
 // Virtual keys follow the original platform's numbering (VK_RETURN 13, VK_ESCAPE
 // 27, 'A'..'Z' 65..90, '0'..'9' 48..57, VK_NUMPAD0 96, VK_F1 112, ...), so the
@@ -290,6 +294,18 @@ void DrawStandardIcon(WindowHandle window, const SRect& rect, EStandardIcon icon
 // Reads a pixel of the backing image, for tests and for colour read-back.
 SColour GetPixel(WindowHandle window, int32_t x, int32_t y);
 
+// How often the platform repainted the window from its backing image, and how
+// many drawing calls above went into that image. A repaint of an unchanged
+// window adds a repaint and no drawing call (tests and benchmarks check this).
+struct SPaintCounts {
+    uint64_t repaints = 0;
+    uint64_t drawingCalls = 0;
+};
+SPaintCounts GetPaintCounts(WindowHandle window);
+// Makes the platform repaint the whole visible window at once, as uncovering it
+// does: from the backing image, with no message to the framework.
+void RepaintNow(WindowHandle window);
+
 // ---------------------------------------------------------------------------
 // Native controls: real child controls at a rectangle of the client area.
 
@@ -313,5 +329,10 @@ int32_t GetControlValue(ControlHandle control);
 
 // Opens the file with the desktop's default handler; false when that fails.
 bool OpenWithDesktop(const std::string& path);
+
+// The desktop session asks to end: kQueryEndSession goes at once to every window,
+// in the order they were made, until one answers 0. True when none refused. The
+// port calls it when the session manager asks; tests call it to play the session.
+bool QueryEndSession();
 
 } // namespace WindowPort
