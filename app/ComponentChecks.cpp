@@ -29,13 +29,11 @@ struct SSampleFormat {
 const SSampleFormat kAiffFormat = {"** Invalid aiff: %s", CAIFFReader::ReadAIFFInfo, CAIFFReader::LoadAIFF};
 const SSampleFormat kWaveFormat = {"** Invalid wav: %s", CWaveReader::ReadWaveInfo, CWaveReader::LoadWave};
 
-bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFormat& format,
+bool CheckSample(CMedia& file, const std::string& fileName, CPackUserInterface& log, const SSampleFormat& format,
                  std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
-    const std::string fileName = spec.GetFileName();
     const std::string invalid = FormatText(format.invalid, fileName.c_str());
     try {
-        COpenFile file(spec.GetFullPath().c_str());
         SampleFileInfo info;
         format.readInfo(file, info);
         bool ok = true;
@@ -67,11 +65,10 @@ bool CheckSample(const CFileSpec& spec, CPackUserInterface& log, const SSampleFo
 
 } // namespace
 
-EImageCheck CheckSkinImage(const CFileSpec& spec, int32_t row)
+EImageCheck CheckSkinImage(CMedia& image, int32_t row)
 {
     try {
-        COpenFile file(spec.GetFullPath().c_str());
-        const std::unique_ptr<CBitmap> bitmap = LoadJPEG(GetScreenPixelFormat(), file);
+        const std::unique_ptr<CBitmap> bitmap = LoadJPEG(GetScreenPixelFormat(), image);
         const SImageSize& standard = SkinImageSizes[row];
         if (bitmap->GetWidth() != standard.width || bitmap->GetHeight() != standard.height)
             return EImageCheck::kNonstandardSize;
@@ -81,12 +78,18 @@ EImageCheck CheckSkinImage(const CFileSpec& spec, int32_t row)
     }
 }
 
-bool CheckAiffSample(const CFileSpec& spec, CPackUserInterface& log, std::unique_ptr<WAVE_SAMPLE>* loaded)
+bool CheckAiffSample(CMedia& file, const std::string& fileName, CPackUserInterface& log,
+                     std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
-    return CheckSample(spec, log, kAiffFormat, loaded);
+    return CheckSample(file, fileName, log, kAiffFormat, loaded);
 }
 
 bool CheckWaveSample(const CFileSpec& spec, CPackUserInterface& log, std::unique_ptr<WAVE_SAMPLE>* loaded)
 {
-    return CheckSample(spec, log, kWaveFormat, loaded);
+    try {
+        COpenFile file(spec.GetFullPath().c_str());
+        return CheckSample(file, spec.GetFileName(), log, kWaveFormat, loaded);
+    } catch (const XBase&) {
+        return false;
+    }
 }

@@ -14,9 +14,11 @@
 #include "files/DirSpec.h"
 #include "files/FileSpec.h"
 #include "media/DiscardMedia.h"
+#include "media/MemoryMedia.h"
 #include "media/OpenFile.h"
 #include "media/XBase.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -37,8 +39,6 @@ const STextFile kTextFiles[] = {
     {"ftp.txt", &CModInfo::GetFtpAddress, CModInfo::kAddressLimit, "* Warning: FTP address truncated."},
 };
 
-// Temporary AIFF files carry four blanks as their creator.
-constexpr const char* kTemporaryCreator = "    ";
 constexpr const char* kProductCreator = "Tdrl";
 
 constexpr const char* kNoModNameAlert =
@@ -115,7 +115,7 @@ void CPackRun::HandleEntry(const CDirEntry& entry)
 
     bool add = false;
     if (ExtensionIs(*spec, ".jpg"))
-        add = ClassifySkinImage(*spec, entry.name);
+        add = ClassifySkinImage(entry.name);
     else if (ExtensionIs(*spec, ".aif"))
         add = ClassifyAiffSample(*spec, entry.name);
     else if (ExtensionIs(*spec, ".wav"))
@@ -146,12 +146,14 @@ bool CPackRun::SlotIsFree(const std::vector<bool>& taken, int32_t row, const cha
     return true;
 }
 
-bool CPackRun::ClassifySkinImage(const CFileSpec& spec, const char* entryName)
+bool CPackRun::ClassifySkinImage(const char* entryName)
 {
     int32_t row = 0;
     if (!FindSkinImage(entryName, row) || !SlotIsFree(mImageTaken, row, entryName))
         return false;
-    switch (CheckSkinImage(spec, row)) {
+    // Decoded from the bytes already read, which are the bytes embedded.
+    CMemoryMedia image(mBytes.GetSize(), mBytes.GetData());
+    switch (CheckSkinImage(image, row)) {
     case EImageCheck::kNotDecodable:
         LogLine(FormatText("** Invalid jpeg: %s...", entryName));
         return false;
@@ -170,7 +172,9 @@ bool CPackRun::ClassifyAiffSample(const CFileSpec& spec, const char* entryName)
     int32_t row = 0;
     if (!FindAiffSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
-    if (!CheckAiffSample(spec, mPacker.mUI))
+    // Checked from the bytes already read, which are the bytes embedded.
+    CMemoryMedia file(mBytes.GetSize(), mBytes.GetData());
+    if (!CheckAiffSample(file, spec.GetFileName(), mPacker.mUI))
         return false;
     mSampleTaken[row] = true;
     return true;
@@ -191,18 +195,18 @@ bool CPackRun::ClassifyWaveSample(const CFileSpec& spec, const char* entryName)
 
 bool CPackRun::ConvertWaveToAiff(const CFileSpec& wave, const WAVE_SAMPLE& sample)
 {
-    // A failed conversion is not the run's failure: the file is skipped like any
-    // other that cannot be used, and its temporary file goes with the folder.
+    // The AIFF file is made in memory, in the block that is then embedded: it
+    // never touches the disk. A failed conversion is not the run's failure: the
+    // file is skipped like any other that cannot be used.
     try {
-        const std::string aiffName = wave.GetBaseName() + ".aif";
-        const CFileSpec temporary((mTemporaryFolder.GetPath() + aiffName).c_str());
-        {
-            COpenFile output(temporary.GetFullPath().c_str(), "AIFF", kTemporaryCreator);
-            CAIFFWriter::SaveAIFF(output, sample);
-        }
-        ReadWholeFile(temporary);
-        temporary.Delete();
-        mStoredName = temporary.GetFileName();
+        const int64_t size = CAIFFWriter::GetSavedSize(sample);
+        if (size > INT32_MAX)
+            throw XOutOfMemory();
+        CMemoryMedia aiff(static_cast<int32_t>(size), mBytes.Resize(static_cast<int32_t>(size)));
+        CAIFFWriter::SaveAIFF(aiff, sample);
+        if (aiff.GetPosition() != aiff.GetSize())
+            throw XInternalError();
+        mStoredName = wave.GetBaseName() + ".aif";
         return true;
     } catch (const XBase&) {
         mBytes.Clear();

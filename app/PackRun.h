@@ -3,7 +3,6 @@
 #include "app/ByteBuffer.h"
 #include "app/Catalogue.h"
 #include "app/ModInfo.h"
-#include "files/TemporaryFolder.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,7 +33,7 @@ public:
 private:
     void HandleEntry(const CDirEntry& entry);
     void ReadWholeFile(const CFileSpec& spec);
-    bool ClassifySkinImage(const CFileSpec& spec, const char* entryName);
+    bool ClassifySkinImage(const char* entryName);
     bool ClassifyAiffSample(const CFileSpec& spec, const char* entryName);
     bool ClassifyWaveSample(const CFileSpec& spec, const char* entryName);
     bool ConvertWaveToAiff(const CFileSpec& wave, const WAVE_SAMPLE& sample);
@@ -58,5 +57,4 @@ private:
     std::unique_ptr<CModWriter> mWriter;
     CByteBuffer mBytes;
     std::string mStoredName;
-    CTemporaryFolder mTemporaryFolder{"modstower"};
 };

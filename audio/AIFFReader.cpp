@@ -68,8 +68,9 @@ void CAIFFReader::LoadAIFF(CMedia& media, const char* name, uint8_t channelChoic
     CAIFFReader reader(media);
     reader.SeekSoundData(info.channels, channelChoice, info.frames);
 
+    // Reading the sound data writes every frame, so the pages are not cleared first.
     auto loaded = std::make_unique<WAVE_SAMPLE>(name, static_cast<int32_t>(info.sampleRate),
-                                                static_cast<int32_t>(info.frames), 0, 0, false);
+                                                static_cast<int32_t>(info.frames), 0, 0, false, EBATFill::kNone);
     reader.ReadSoundData(*loaded, info.channels, channelChoice);
     reader.ReadLoopInfo(*loaded);
     sample = std::move(loaded);

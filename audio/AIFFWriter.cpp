@@ -6,10 +6,11 @@
 #include "audio/SaveToFile.h"
 #include "audio/WAVE_SAMPLE.h"
 #include "media/Media.h"
+#include "media/MemoryMedia.h"
 #include "media/XBase.h"
 
 #include <algorithm>
-#include <cstring>
+#include <typeinfo>
 #include <vector>
 
 CAIFFWriter::CAIFFWriter(CMedia& media)
@@ -18,6 +19,16 @@ CAIFFWriter::CAIFFWriter(CMedia& media)
 }
 
 CAIFFWriter::~CAIFFWriter() = default;
+
+namespace {
+
+// The two markers the sustain loop names: 1 at its start, 2 at its end.
+std::vector<AIFFMarker> LoopMarkers(int32_t loopStart, int32_t loopEnd)
+{
+    return {{1, loopStart, "Loop start"}, {2, loopEnd, "Loop end"}};
+}
+
+} // namespace
 
 void CAIFFWriter::SaveAIFF(const CFileSpec& file, const char* creator, const WAVE_SAMPLE& sample)
 {
@@ -42,6 +53,17 @@ void CAIFFWriter::SaveAIFF(CMedia& media, const WAVE_SAMPLE& sample, const char*
     if (data)
         writer.WriteAPPL(signature, data, size);
     writer.CloseGroup();
+}
+
+int64_t CAIFFWriter::GetSavedSize(const WAVE_SAMPLE& sample)
+{
+    // A chunk is its 8-byte header, its data and a pad byte after odd data; the
+    // group's header is 12 bytes.
+    const auto chunk = [](int64_t size) { return 8 + size + (size & 1); };
+    const int64_t frames = int64_t{sample.GetLength()} * 2;
+    const int64_t markers = static_cast<int64_t>(PackMarkerChunk(LoopMarkers(0, 0)).size());
+    return 12 + chunk(AIFFCommonChunk::kSize) + chunk(AIFFSoundDataHeader::kSize + frames)
+        + chunk(AIFFInstrumentChunk::kSize) + chunk(markers);
 }
 
 void CAIFFWriter::WriteCOMM(const WAVE_SAMPLE& sample)
@@ -119,8 +141,7 @@ void CAIFFWriter::WriteMARK(const WAVE_SAMPLE& sample)
 
 void CAIFFWriter::WriteMARK(int32_t loopStart, int32_t loopEnd)
 {
-    const std::vector<AIFFMarker> markers = {{1, loopStart, "Loop start"}, {2, loopEnd, "Loop end"}};
-    const std::vector<uint8_t> bytes = PackMarkerChunk(markers);
+    const std::vector<uint8_t> bytes = PackMarkerChunk(LoopMarkers(loopStart, loopEnd));
     WriteChunk("MARK", bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
@@ -136,25 +157,42 @@ void CAIFFWriter::WriteAPPL(const char* signature, const void* data, int32_t siz
 
 void CAIFFWriter::WriteSwapped(const BAT& data, uint32_t count)
 {
-    // The swapped copy is gathered across pages and written in large pieces: a
-    // write per page costs more than the swapping itself.
+    if (count > INT32_MAX)
+        throw XWrite();
+    // Only the last span of the range can have odd length; its last byte has no
+    // partner and is copied as it is.
+    const auto swapSpan = [](uint8_t* out, const uint8_t* in, uint32_t length) {
+        SwapWordsInto(out, in, static_cast<int32_t>(length / 2));
+        if (length % 2 != 0)
+            out[length - 1] = in[length - 1];
+    };
+    // Only a plain memory medium is filled in place: a medium derived from it may
+    // want to see every Write.
+    CMedia& media = Media();
+    if (typeid(media) == typeid(CMemoryMedia)) {
+        uint8_t* block = static_cast<CMemoryMedia&>(media).ClaimForWriting(static_cast<int32_t>(count));
+        data.ForEachSpan(0, count, [&](const uint8_t* span, uint32_t length, uint32_t done) {
+            swapSpan(block + done, span, length);
+        });
+        return;
+    }
+
+    // Elsewhere the swapped copy is gathered across pages and written in large
+    // pieces: a write per page costs more than the swapping itself.
     constexpr uint32_t kPieceSize = 1 << 16;
     std::vector<uint8_t> piece(std::min(count, kPieceSize));
     uint32_t filled = 0;
-    CMedia& media = Media();
     data.ForEachSpan(0, count, [&](const uint8_t* span, uint32_t length, uint32_t) {
         for (uint32_t done = 0; done < length;) {
             const uint32_t now = std::min<uint32_t>(kPieceSize - filled, length - done);
-            std::memcpy(piece.data() + filled, span + done, now);
+            swapSpan(piece.data() + filled, span + done, now);
             filled += now;
             done += now;
             if (filled == kPieceSize) {
-                SwapWords(piece.data(), static_cast<int32_t>(filled / 2));
                 media.Write(static_cast<int32_t>(filled), piece.data());
                 filled = 0;
             }
         }
     });
-    SwapWords(piece.data(), static_cast<int32_t>(filled / 2));
     media.Write(static_cast<int32_t>(filled), piece.data());
 }

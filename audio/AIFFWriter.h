@@ -33,6 +33,9 @@ public:
     // `signature` follows when `data` is given. The sample is not changed.
     static void SaveAIFF(CMedia& media, const WAVE_SAMPLE& sample, const char* signature = nullptr,
                          const void* data = nullptr, int32_t size = 0);
+    // The number of bytes SaveAIFF writes for the sample without "APPL": what a
+    // memory medium must hold to take the whole file.
+    static int64_t GetSavedSize(const WAVE_SAMPLE& sample);
 
     void WriteCOMM(const WAVE_SAMPLE& sample);
     void WriteCOMM(const AIFFCommonChunk& common);
@@ -54,6 +57,7 @@ public:
 
 private:
     // Copies `count` bytes of `data` to the medium with the bytes of each word
-    // swapped, through a small buffer, so the sample itself is never touched.
+    // swapped, so the sample itself is never touched: straight from the pages into
+    // a memory medium's block, or through a piece buffer into any other medium.
     void WriteSwapped(const BAT& data, uint32_t count);
 };

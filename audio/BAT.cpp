@@ -6,8 +6,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
-BAT::BAT(uint32_t size)
+BAT::BAT(uint32_t size, EBATFill fill)
 {
     if (size > kMaxSize)
         throw XOutOfMemory();
@@ -15,7 +16,11 @@ BAT::BAT(uint32_t size)
     // Pages already made are released by their owners if a later one fails.
     const int32_t pages = GetPageCount();
     for (int32_t i = 0; i < pages; ++i)
-        mPages[i].reset(new uint8_t[kPageSize]());
+        mPages[i].reset(fill == EBATFill::kZeros ? new uint8_t[kPageSize]() : new uint8_t[kPageSize]);
+    // The maker fills the size, no more: the rest of the last page is ours to clear,
+    // so a page handed out never shows what its memory held before.
+    if (fill == EBATFill::kNone && size % kPageSize != 0)
+        std::memset(mPages[pages - 1].get() + size % kPageSize, 0, kPageSize - size % kPageSize);
 }
 
 BAT::~BAT() = default;
@@ -101,9 +106,12 @@ void BAT::WriteToMedia(uint32_t offset, uint32_t count, CMedia& media) const
 
 void BAT::ReadFromMedia(uint32_t offset, uint32_t count, CMedia& media)
 {
-    ForEachSpan(offset, count, [&media](uint8_t* span, uint32_t length, uint32_t) {
-        media.Read(static_cast<int32_t>(length), span);
+    std::vector<SMediaSpan> spans;
+    spans.reserve(count / kPageSize + 2);
+    ForEachSpan(offset, count, [&spans](uint8_t* span, uint32_t length, uint32_t) {
+        spans.push_back({span, static_cast<int32_t>(length)});
     });
+    media.ReadScattered(spans.data(), static_cast<int32_t>(spans.size()));
 }
 
 void BAT::CopyTo(uint32_t offset, uint32_t count, BAT& other, uint32_t otherOffset) const
@@ -123,14 +131,18 @@ void BAT::CopyTo(uint32_t offset, uint32_t count, BAT& other, uint32_t otherOffs
 
 void BAT::SwapBytes()
 {
-    // Pages have even size, so no word straddles two pages; an odd last byte has
-    // no partner and stays.
-    const uint32_t words = mSize / 2;
-    for (int32_t page = 0; page < GetPageCount(); ++page) {
-        const uint32_t first = uint32_t(page) * (kPageSize / 2);
-        const uint32_t inPage = std::min<uint32_t>(kPageSize / 2, words - std::min(words, first));
-        SwapWords(mPages[page].get(), static_cast<int32_t>(inPage));
-    }
+    SwapBytes(0, mSize);
+}
+
+void BAT::SwapBytes(uint32_t offset, uint32_t count)
+{
+    // From an even offset every span but the last has even length, as pages have
+    // even size, so no word straddles two pages.
+    if (offset % 2 != 0)
+        throw XPosition();
+    ForEachSpan(offset, count, [](uint8_t* span, uint32_t length, uint32_t) {
+        SwapWords(span, static_cast<int32_t>(length / 2));
+    });
 }
 
 bool BAT::Equals(const BAT& other) const

@@ -7,6 +7,10 @@
 
 class CMedia;
 
+// Whether new pages start zeroed or are left for the buffer's maker, who writes
+// every byte of the buffer before anything reads it.
+enum class EBATFill { kZeros, kNone };
+
 // A large byte buffer split into fixed pages of 16384 bytes, so that a long sample
 // never needs one huge allocation. Byte offset o lies in page o / 16384 at
 // o % 16384; 16-bit sample i lies at byte offset 2i and never straddles a page.
@@ -22,10 +26,12 @@ public:
     // 66,945,024 bytes: the most the page table can describe.
     static constexpr uint32_t kMaxSize = uint32_t{kMaxPages} * kPageSize;
 
-    // Makes ceil(size / 16384) zero-filled pages. A size beyond kMaxSize is refused
-    // with XOutOfMemory before anything is allocated; when a page cannot be made,
-    // the pages already made are released and the failure passed on.
-    explicit BAT(uint32_t size);
+    // Makes ceil(size / 16384) pages, zero-filled unless `fill` says the maker
+    // fills them; the last page's bytes beyond the size are cleared either way. A
+    // size beyond kMaxSize is refused with XOutOfMemory before anything is
+    // allocated; when a page cannot be made, the pages already made are released
+    // and the failure passed on.
+    explicit BAT(uint32_t size, EBATFill fill = EBATFill::kZeros);
     virtual ~BAT();
 
     BAT(const BAT&) = delete;
@@ -46,6 +52,8 @@ public:
     void Write(uint32_t offset, uint32_t count, const void* source);
     // At the medium's current position; the medium's failure passes through.
     void WriteToMedia(uint32_t offset, uint32_t count, CMedia& media) const;
+    // Straight into the pages, with one scattered read of the medium for the
+    // whole range.
     void ReadFromMedia(uint32_t offset, uint32_t count, CMedia& media);
     // Through the first scratch buffer, 16384 bytes at a time (XInternalError when
     // the scratch buffers have not been made).
@@ -53,6 +61,9 @@ public:
 
     // Swaps the two bytes of every 16-bit word in place.
     void SwapBytes();
+    // The same for the words of a range, which starts at an even offset (XPosition
+    // otherwise); an odd last byte has no partner and stays.
+    void SwapBytes(uint32_t offset, uint32_t count);
     // Same size and the same 16-bit words.
     bool Equals(const BAT& other) const;
 

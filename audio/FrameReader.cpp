@@ -47,24 +47,42 @@ void CheckParameters(int32_t bytesPerSample, int32_t channels, int32_t channelIn
         throw XInternalError();
 }
 
-// Runs the block loop; `store(converted, byteOffset, byteCount)` puts each block away.
-template <typename Store>
-void ConvertBlocks(CMedia& source, int32_t bytesPerSample, int32_t channels, int32_t channelIndex, int32_t frames,
-                   bool swap, FrameConverter converter, void* context, Store store)
+// Runs the block loop: reads each block of raw frames into the first scratch
+// buffer, swaps it when asked, and lets `convert(raw, firstFrame, frameCount)`
+// turn it into samples and put them away.
+template <typename Convert>
+void ConvertBlocks(CMedia& source, int32_t bytesPerSample, int32_t channels, int32_t frames, bool swap,
+                   Convert convert)
 {
     const int32_t frameBytes = bytesPerSample * channels;
     const int32_t framesPerBlock = std::min(kScratchBufferSize / frameBytes, kScratchBufferSize / 2);
     uint8_t* raw = gScratch1;
-    uint8_t* converted = gScratch2;
     for (int32_t done = 0; done < frames;) {
         const int32_t n = std::min(framesPerBlock, frames - done);
         source.Read(n * frameBytes, raw);
         if (swap && bytesPerSample == 2)
             SwapWords(raw, n * channels);
-        converter(context, raw, converted, bytesPerSample, channels, channelIndex, n);
-        store(converted, int64_t{done} * 2, n * 2);
+        convert(raw, done, n);
         done += n;
     }
+}
+
+// 16-bit mono frames need no conversion: they are read straight into the
+// buffer's pages, and swapped there when the file is big-endian.
+void ReadMonoFrames(CMedia& source, BAT& destination, int32_t channelIndex, int32_t frames, bool swap)
+{
+    CheckParameters(2, 1, channelIndex, frames);
+    const int64_t bytes = int64_t{frames} * 2;
+    if (bytes > destination.GetSize())
+        throw XPosition();
+    destination.ReadFromMedia(0, static_cast<uint32_t>(bytes), source);
+    if (swap)
+        destination.SwapBytes(0, static_cast<uint32_t>(bytes));
+}
+
+bool IsMono16(int32_t bytesPerSample, int32_t channels)
+{
+    return bytesPerSample == 2 && channels == 1;
 }
 
 } // namespace
@@ -103,9 +121,21 @@ uint8_t* GetScratchBuffer2()
 
 void SwapWords(void* memory, int32_t count)
 {
-    auto* p = static_cast<uint8_t*>(memory);
-    for (int32_t i = 0; i < count; ++i, p += 2)
-        std::swap(p[0], p[1]);
+    SwapWordsInto(memory, memory, count);
+}
+
+void SwapWordsInto(void* destination, const void* source, int32_t count)
+{
+    // Whole words through memcpy, which the compiler turns into plain (and, over
+    // the loop, vector) moves whatever the alignment.
+    auto* out = static_cast<uint8_t*>(destination);
+    const auto* in = static_cast<const uint8_t*>(source);
+    for (int32_t i = 0; i < count; ++i) {
+        uint16_t word;
+        std::memcpy(&word, in + 2 * i, 2);
+        word = static_cast<uint16_t>(word >> 8 | word << 8);
+        std::memcpy(out + 2 * i, &word, 2);
+    }
 }
 
 void PickChannelConverter(void*, const uint8_t* raw, uint8_t* converted, int32_t bytesPerSample, int32_t channels,
@@ -154,10 +184,16 @@ void ReadFrames(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_
     CheckParameters(bytesPerSample, channels, channelIndex, frames);
     if (int64_t{frames} * 2 > destination.GetSize())
         throw XPosition();
-    ConvertBlocks(source, bytesPerSample, channels, channelIndex, frames, swap, converter, context,
-                  [&destination](const uint8_t* converted, int64_t offset, int32_t count) {
-                      destination.Write(static_cast<uint32_t>(offset), static_cast<uint32_t>(count), converted);
-                  });
+    // Samples are converted straight into the pages, span by span: a block's
+    // samples may end in the next page.
+    const int32_t frameBytes = bytesPerSample * channels;
+    ConvertBlocks(source, bytesPerSample, channels, frames, swap, [&](const uint8_t* raw, int32_t first, int32_t n) {
+        destination.ForEachSpan(static_cast<uint32_t>(first) * 2, static_cast<uint32_t>(n) * 2,
+                                [&](uint8_t* span, uint32_t length, uint32_t before) {
+                                    converter(context, raw + before / 2 * frameBytes, span, bytesPerSample, channels,
+                                              channelIndex, static_cast<int32_t>(length / 2));
+                                });
+    });
 }
 
 void ReadFramesToMedia(CMedia& source, CMedia& destination, int32_t bytesPerSample, int32_t channels,
@@ -166,15 +202,20 @@ void ReadFramesToMedia(CMedia& source, CMedia& destination, int32_t bytesPerSamp
     CheckParameters(bytesPerSample, channels, channelIndex, frames);
     if (int64_t{frames} * 2 > INT32_MAX)
         throw XPosition();
-    ConvertBlocks(source, bytesPerSample, channels, channelIndex, frames, swap, converter, context,
-                  [&destination](const uint8_t* converted, int64_t offset, int32_t count) {
-                      destination.WriteAt(static_cast<int32_t>(offset), count, converted);
-                  });
+    uint8_t* converted = gScratch2;
+    ConvertBlocks(source, bytesPerSample, channels, frames, swap, [&](const uint8_t* raw, int32_t first, int32_t n) {
+        converter(context, raw, converted, bytesPerSample, channels, channelIndex, n);
+        destination.WriteAt(first * 2, n * 2, converted);
+    });
 }
 
 void ReadChannel(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t channelIndex,
                  int32_t frames, bool swap)
 {
+    if (IsMono16(bytesPerSample, channels)) {
+        ReadMonoFrames(source, destination, channelIndex, frames, swap);
+        return;
+    }
     ReadFrames(source, destination, bytesPerSample, channels, channelIndex, frames, swap, PickChannelConverter,
                nullptr);
 }
@@ -183,6 +224,11 @@ void ReadMixdown(CMedia& source, BAT& destination, int32_t bytesPerSample, int32
                  bool swap, bool& scaled)
 {
     scaled = false;
+    // One channel has nothing to mix, so nothing can clip.
+    if (IsMono16(bytesPerSample, channels)) {
+        ReadMonoFrames(source, destination, 0, frames, swap);
+        return;
+    }
     const int32_t start = source.GetPosition();
     MixContext mix;
     ReadFrames(source, destination, bytesPerSample, channels, 0, frames, swap, MixdownConverter, &mix);

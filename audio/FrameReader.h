@@ -8,8 +8,10 @@ class CMedia;
 // Turning the interleaved frames of a sample file into mono 16-bit samples.
 //
 // Frames are read from the medium in blocks through two process-wide scratch
-// buffers of 16384 bytes: the first receives raw frames, the second the converted
-// samples. They are made once at program start and released at the end (see
+// buffers of 16384 bytes: the first receives raw frames; the converted samples go
+// straight into a destination buffer's pages, or through the second into a
+// destination medium. 16-bit mono frames skip the scratch buffers altogether.
+// The buffers are made once at program start and released at the end (see
 // CScratchBuffers), and they are unguarded: one conversion at a time.
 //
 // Output samples are always 16-bit, least significant byte first. Input samples
@@ -66,15 +68,20 @@ void ReadFrames(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_
 void ReadFramesToMedia(CMedia& source, CMedia& destination, int32_t bytesPerSample, int32_t channels,
                        int32_t channelIndex, int32_t frames, bool swap, FrameConverter converter, void* context);
 
-// ReadFrames with the channel-pick converter.
+// ReadFrames with the channel-pick converter. 16-bit mono frames, which need no
+// converting, are read straight into the destination's pages in one scattered
+// read, and swapped there when asked.
 void ReadChannel(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t channelIndex,
                  int32_t frames, bool swap);
 
 // Mixes all channels down to one. When a frame sum clips, the frames are read a
 // second time from the same place with a gain that brings the loudest sum to about
-// 32767, and `scaled` is set.
+// 32767, and `scaled` is set. 16-bit mono frames are read as ReadChannel reads them.
 void ReadMixdown(CMedia& source, BAT& destination, int32_t bytesPerSample, int32_t channels, int32_t frames,
                  bool swap, bool& scaled);
 
 // Swaps the two bytes of each of `count` 16-bit words.
 void SwapWords(void* memory, int32_t count);
+// Copies `count` 16-bit words with their bytes swapped; the two may be the same
+// memory, but must not overlap otherwise.
+void SwapWordsInto(void* destination, const void* source, int32_t count);

@@ -19,7 +19,7 @@ uint32_t OverviewSize(int32_t length)
 } // namespace
 
 WAVE_SAMPLE::WAVE_SAMPLE(const char* name, int32_t rate, int32_t length, int32_t loopStart, int32_t loopEnd,
-                         bool loopOn)
+                         bool loopOn, EBATFill fill)
     : mRate(rate)
     , mLength(length)
 {
@@ -30,7 +30,7 @@ WAVE_SAMPLE::WAVE_SAMPLE(const char* name, int32_t rate, int32_t length, int32_t
     mLoopEnd = loopOn ? loopEnd : length;
     CheckLoop();
     ClearInstrumentData();
-    mData = std::make_unique<BAT>(static_cast<uint32_t>(length) * 2);
+    mData = std::make_unique<BAT>(static_cast<uint32_t>(length) * 2, fill);
 }
 
 WAVE_SAMPLE::~WAVE_SAMPLE() = default;

@@ -21,8 +21,10 @@ public:
 
     // Refuses a length outside 0 .. kMaxFrames with XOutOfMemory before anything
     // is allocated, since no buffer can be made for it. A name longer than 67
-    // characters is cut. With `loopOn` false the loop becomes 0 to length.
-    WAVE_SAMPLE(const char* name, int32_t rate, int32_t length, int32_t loopStart, int32_t loopEnd, bool loopOn);
+    // characters is cut. With `loopOn` false the loop becomes 0 to length. The
+    // data starts zeroed, unless `fill` says its maker writes all of it (a loader).
+    WAVE_SAMPLE(const char* name, int32_t rate, int32_t length, int32_t loopStart, int32_t loopEnd, bool loopOn,
+                EBATFill fill = EBATFill::kZeros);
     virtual ~WAVE_SAMPLE();
 
     WAVE_SAMPLE(const WAVE_SAMPLE&) = delete;

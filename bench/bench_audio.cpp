@@ -86,8 +86,9 @@ void BM_WaveToAiffInMemoryClipping(benchmark::State& state)
     ConvertInMemory(state, Level::Clipping);
 }
 
-// The same through files, as the pack run does it: the file system's cache
-// serves the reads, so this measures our code plus the system calls.
+// The same from one file into another: the file system's cache serves the
+// reads, so this measures our code plus the system calls. (The pack run reads
+// its WAVE files so, but builds their AIFF files in memory.)
 void BM_WaveToAiffFiles(benchmark::State& state)
 {
     const std::vector<uint8_t> wave = MakeStereoWave(Level::Clipping);

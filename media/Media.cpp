@@ -63,6 +63,12 @@ void CMedia::WriteAt(int32_t position, int32_t size, const void* buffer)
     Write(size, buffer);
 }
 
+void CMedia::ReadScattered(const SMediaSpan* spans, int32_t count)
+{
+    for (int32_t i = 0; i < count; ++i)
+        Read(spans[i].size, spans[i].data);
+}
+
 void CMedia::Fill(uint8_t value, int32_t count)
 {
     uint8_t piece[100];

@@ -4,6 +4,12 @@
 
 class CMedia;
 
+// One piece of memory that a scattered read fills.
+struct SMediaSpan {
+    void* data;
+    int32_t size;
+};
+
 // Anything that can be opened as a medium: a file, a resource item.
 class CABCMediaSpec {
 public:
@@ -35,6 +41,9 @@ public:
     virtual void Skip(int32_t delta);
     virtual void ReadAt(int32_t position, int32_t size, void* buffer);
     virtual void WriteAt(int32_t position, int32_t size, const void* buffer);
+    // Fills the spans one after another from the current position, exactly as a
+    // Read of each in turn does; a file does it in as few system calls as it can.
+    virtual void ReadScattered(const SMediaSpan* spans, int32_t count);
 
     // Writes `count` copies of `value`; long runs go out in pieces of 100 bytes.
     void Fill(uint8_t value, int32_t count);

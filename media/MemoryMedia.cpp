@@ -55,6 +55,15 @@ void CMemoryMedia::Write(int32_t size, const void* buffer)
     mPosition += size;
 }
 
+uint8_t* CMemoryMedia::ClaimForWriting(int32_t count)
+{
+    if (!Fits(count))
+        throw XWrite();
+    uint8_t* claimed = mData + mPosition;
+    mPosition += count;
+    return claimed;
+}
+
 void CMemoryMedia::SetPosition(int32_t position)
 {
     if (position < 0 || position > mSize)

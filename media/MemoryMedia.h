@@ -24,6 +24,9 @@ public:
     int32_t GetSize() override { return mSize; }
 
     uint8_t* GetBuffer() { return mData; }
+    // The next `count` bytes of the block, for the caller to fill in place of a
+    // Write of them; the position moves past them. XWrite when they do not fit.
+    uint8_t* ClaimForWriting(int32_t count);
 
 private:
     bool Fits(int32_t count) const;

@@ -1,9 +1,13 @@
 #include "platform/system/SystemFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace SystemFile {
 
@@ -18,6 +22,26 @@ void AdviseRandomAccess(int handle)
 {
     if (handle >= 0)
         posix_fadvise(handle, 0, 0, POSIX_FADV_RANDOM);
+}
+
+// Moves `size` bytes with as many calls of `transfer(done)` as it takes, each
+// answering the bytes it moved or -1; interrupted calls are repeated. A read that
+// moves nothing has met the end of the file; a write that moves nothing failed.
+template <typename Transfer>
+int64_t Repeat(int64_t size, bool readsToEnd, Transfer transfer)
+{
+    int64_t done = 0;
+    while (done < size) {
+        const ssize_t now = transfer(done);
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now < 0 || (now == 0 && !readsToEnd))
+            return -1;
+        if (now == 0)
+            break;
+        done += now;
+    }
+    return done;
 }
 
 } // namespace
@@ -56,9 +80,39 @@ void Close(int handle)
 int64_t Read(int handle, void* buffer, int64_t size)
 {
     auto* bytes = static_cast<char*>(buffer);
+    return Repeat(size, true, [&](int64_t done) { return read(handle, bytes + done, size - done); });
+}
+
+int64_t Write(int handle, const void* buffer, int64_t size)
+{
+    const auto* bytes = static_cast<const char*>(buffer);
+    return Repeat(size, false, [&](int64_t done) { return write(handle, bytes + done, size - done); });
+}
+
+int64_t ReadAt(int handle, void* buffer, int64_t size, int64_t position)
+{
+    auto* bytes = static_cast<char*>(buffer);
+    return Repeat(size, true, [&](int64_t done) { return pread(handle, bytes + done, size - done, position + done); });
+}
+
+int64_t WriteAt(int handle, const void* buffer, int64_t size, int64_t position)
+{
+    const auto* bytes = static_cast<const char*>(buffer);
+    return Repeat(size, false,
+                  [&](int64_t done) { return pwrite(handle, bytes + done, size - done, position + done); });
+}
+
+int64_t ReadScatteredAt(int handle, const SSpan* spans, int count, int64_t position)
+{
+    std::vector<iovec> pieces(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        pieces[i] = {spans[i].data, static_cast<size_t>(spans[i].size)};
+    // One call takes at most IOV_MAX pieces and may stop short of them; carry on
+    // from the byte where it stopped.
     int64_t done = 0;
-    while (done < size) {
-        const ssize_t now = read(handle, bytes + done, size - done);
+    int first = 0;
+    while (first < count) {
+        const ssize_t now = preadv(handle, &pieces[first], std::min(count - first, IOV_MAX), position + done);
         if (now < 0 && errno == EINTR)
             continue;
         if (now < 0)
@@ -66,33 +120,17 @@ int64_t Read(int handle, void* buffer, int64_t size)
         if (now == 0)
             break;
         done += now;
+        for (size_t left = static_cast<size_t>(now); left > 0;) {
+            iovec& piece = pieces[first];
+            const size_t taken = std::min(left, piece.iov_len);
+            piece.iov_base = static_cast<char*>(piece.iov_base) + taken;
+            piece.iov_len -= taken;
+            left -= taken;
+            if (piece.iov_len == 0)
+                ++first;
+        }
     }
     return done;
-}
-
-int64_t Write(int handle, const void* buffer, int64_t size)
-{
-    const auto* bytes = static_cast<const char*>(buffer);
-    int64_t done = 0;
-    while (done < size) {
-        const ssize_t now = write(handle, bytes + done, size - done);
-        if (now < 0 && errno == EINTR)
-            continue;
-        if (now <= 0)
-            return -1;
-        done += now;
-    }
-    return done;
-}
-
-int64_t Seek(int handle, int64_t position)
-{
-    return lseek(handle, position, SEEK_SET);
-}
-
-int64_t Tell(int handle)
-{
-    return lseek(handle, 0, SEEK_CUR);
 }
 
 int64_t Size(int handle)

@@ -19,10 +19,21 @@ void Close(int handle);
 // Bytes moved, or -1 on failure. Retries interrupted and partial transfers.
 int64_t Read(int handle, void* buffer, int64_t size);
 int64_t Write(int handle, const void* buffer, int64_t size);
+// The same at an absolute position, leaving the handle's own position alone, so a
+// caller that keeps its position itself needs no call to move it.
+int64_t ReadAt(int handle, void* buffer, int64_t size, int64_t position);
+int64_t WriteAt(int handle, const void* buffer, int64_t size, int64_t position);
 
-// The new absolute position, or -1 on failure.
-int64_t Seek(int handle, int64_t position);
-int64_t Tell(int handle);
+// One piece of memory that a scattered read fills.
+struct SSpan {
+    void* data;
+    int64_t size;
+};
+// Fills the spans one after another from the absolute position, as ReadAt of
+// each in turn would, in as few system calls as the system allows. Bytes moved
+// (fewer than asked at the end of the file), or -1 on failure.
+int64_t ReadScatteredAt(int handle, const SSpan* spans, int count, int64_t position);
+
 // The file's size, or -1 on failure.
 int64_t Size(int handle);
 

@@ -3,14 +3,15 @@
 #include "app/ModPacker.h"
 #include "files/DirSpec.h"
 #include "files/FileSpec.h"
-#include "media/ByteOrder.h"
 #include "media/StringMedia.h"
 #include "media/XBase.h"
 #include "tests/app/PackTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,48 @@ std::string EmptyModBytes(const std::string& modName)
     info.replace(1073, 5, std::string("\xBC\x01\x00\x00\x00", 5));
     return bytes + std::string("INFO\x00\x00\x05\x00", 8) + info;
 }
+
+// The AIFF file a mono WAVE file of these frames becomes: 44100 Hz, no instrument
+// data, markers at both ends of the sample.
+std::string ConvertedAiff(const std::vector<int16_t>& frames)
+{
+    const auto count = static_cast<uint32_t>(frames.size());
+    CBytes b;
+    b.Text("FORM").U32(0).Text("AIFF");
+    b.BeginChunk("COMM").U16(1).U32(count).U16(16).Rate(44100).EndChunk();
+    b.BeginChunk("SSND").U32(0).U32(0).Raw(Words(frames, false)).EndChunk();
+    b.BeginChunk("INST").U8(60).U8(0).U8(0).U8(127).U8(1).U8(127).U16(0); // note, detune, ranges, gain
+    b.U16(0).U16(1).U16(2).U16(0).U16(3).U16(4).EndChunk();                  // sustain and release loops
+    b.BeginChunk("MARK").U16(2).U16(1).U32(0).U8(10).Text("Loop start").U8(0);
+    b.U16(2).U32(count).U8(8).Text("Loop end").U8(0).EndChunk();
+    const std::vector<uint8_t>& bytes = b.CloseGroup().Get();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Sets an environment variable for its lifetime; the old value comes back after.
+class CEnvironmentVariable {
+public:
+    CEnvironmentVariable(const char* name, const std::string& value)
+        : mName(name)
+    {
+        if (const char* old = std::getenv(name))
+            mOld = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~CEnvironmentVariable()
+    {
+        if (mOld)
+            setenv(mName, mOld->c_str(), 1);
+        else
+            unsetenv(mName);
+    }
+    CEnvironmentVariable(const CEnvironmentVariable&) = delete;
+    CEnvironmentVariable& operator=(const CEnvironmentVariable&) = delete;
+
+private:
+    const char* mName;
+    std::optional<std::string> mOld;
+};
 
 } // namespace
 
@@ -216,22 +259,39 @@ TEST_F(PackRunTest, SamplesAndTheirChecks)
     reader.ReadContent(reader.GetComponents()[0], first.data());
     EXPECT_EQ(first, aiff);
 
-    // The WAVE comes in as an AIFF file under the AIFF name: big-endian frames, 44100 Hz.
+    // The WAVE comes in as an AIFF file under the AIFF name.
     const SModComponent& converted = reader.GetComponents()[1];
     EXPECT_EQ(converted.storedName, "tr808sd1.aif");
     std::string content(converted.contentSize, '\0');
     reader.ReadContent(converted, content.data());
-    EXPECT_EQ(content.substr(0, 4), "FORM");
-    EXPECT_EQ(content.substr(8, 4), "AIFF");
-    const std::vector<uint8_t> bigEndian = Words(frames, false);
-    const size_t sound = content.find("SSND");
-    ASSERT_NE(sound, std::string::npos);
-    EXPECT_EQ(GetBE32(content.data() + sound + 4), 8 + bigEndian.size());
-    EXPECT_EQ(content.substr(sound + 16, bigEndian.size()), std::string(bigEndian.begin(), bigEndian.end()));
-    const size_t common = content.find("COMM");
-    ASSERT_NE(common, std::string::npos);
-    EXPECT_EQ(content.substr(common + 8, 18),
-              std::string("\0\x01\0\0\0\x06\0\x10\x40\x0E\xAC\x44\0\0\0\0\0\0", 18));
+    EXPECT_EQ(content, ConvertedAiff(frames));
+}
+
+TEST_F(PackRunTest, WaveConversionNeedsNoTemporaryFolder)
+{
+    // Frames over two pages of a sample, so the conversion's copying is whole.
+    std::vector<int16_t> frames(9000);
+    for (size_t i = 0; i < frames.size(); ++i)
+        frames[i] = static_cast<int16_t>(i * 37);
+    mFolder.Write("ModName.txt", "Drums");
+    mFolder.Write("tr808bd.wav", MakeWaveFile(frames, 1, 44100));
+    const std::string untouched = mOutput.MakeFolder("tmp");
+    const std::string notAFolder = mOutput.Write("plain-file", "x");
+    for (const std::string& folder : {untouched, mOutput.GetPath() + "missing/", notAFolder}) {
+        const CEnvironmentVariable temporary("TMPDIR", folder);
+        mUI.lines.clear();
+        Pack();
+        EXPECT_EQ(mUI.lines, Join({"Adding: tr808bd.wav..."},
+                                  Totals(1, "Drums", 0, "", "", 1564 + 8 + 12 + 126 + 18000))) << folder;
+        CStringMedia file(OutputText());
+        CModReader reader(file);
+        ASSERT_EQ(reader.GetComponents().size(), 1u) << folder;
+        EXPECT_EQ(reader.GetComponents()[0].storedName, "tr808bd.aif");
+        std::string content(reader.GetComponents()[0].contentSize, '\0');
+        reader.ReadContent(reader.GetComponents()[0], content.data());
+        EXPECT_EQ(content, ConvertedAiff(frames)) << folder;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(untouched)); // nothing was made there either
 }
 
 TEST_F(PackRunTest, ModFilesFoldersAndOtherFiles)

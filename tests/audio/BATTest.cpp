@@ -43,6 +43,18 @@ TEST(BAT, PagesCoverTheSizeUpToThePageTable)
     EXPECT_TRUE(largest.GuardsIntact());
 }
 
+TEST(BAT, PagesLeftToTheMakerAreClearedOnlyPastTheSize)
+{
+    BAT buffer(16384 + 100, EBATFill::kNone);
+    const std::vector<uint8_t> bytes = Pattern(16384 + 100);
+    buffer.Write(0, 16384 + 100, bytes.data());
+    std::vector<uint8_t> back(16384 + 100);
+    buffer.Read(0, 16384 + 100, back.data());
+    EXPECT_EQ(back, bytes);
+    const uint8_t* last = buffer.GetPage(1);
+    EXPECT_EQ(std::vector<uint8_t>(last + 100, last + 16384), std::vector<uint8_t>(16284, 0));
+}
+
 TEST(BAT, RangesAreWalkedSpanBySpan)
 {
     BAT buffer(3 * 16384);
@@ -69,6 +81,13 @@ TEST(BAT, SamplesAreLittleEndianWordsAndCompareByWords)
     EXPECT_THROW(buffer.SetSample(0x80000000u, 1), XPosition); // twice the index wraps to 0
     buffer.SwapBytes();
     EXPECT_EQ(buffer.GetSample(8192), 0x3412);
+    // A range from an even offset; its odd last byte stays.
+    buffer.Write(16378, 7, std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7}.data());
+    buffer.SwapBytes(16378, 7);
+    std::vector<uint8_t> swapped(8);
+    buffer.Read(16377, 8, swapped.data());
+    EXPECT_EQ(swapped, (std::vector<uint8_t>{0, 2, 1, 4, 3, 6, 5, 7}));
+    EXPECT_THROW(buffer.SwapBytes(1, 2), XPosition);
 
     // An odd last byte belongs to no word.
     BAT a(20001);
@@ -93,7 +112,7 @@ TEST(BAT, MovesBytesToMediaAndOtherBuffers)
     BAT copy(40000);
     media.SetPosition(10);
     copy.ReadFromMedia(50, 39900, media);
-    EXPECT_EQ(media.mReads, (std::vector<int32_t>{16334, 16384, 7182})); // one read per span
+    EXPECT_EQ(media.mReads, (std::vector<int32_t>{16334, 16384, 7182})); // a memory medium reads span by span
     // Through the scratch buffer, 16384 bytes at a time, to another place.
     BAT target(60000);
     copy.CopyTo(1000, 35000, target, 7);

@@ -48,6 +48,19 @@ TEST(FrameReader, PicksOneChannel)
     ReadChannel(mono, out, 2, 1, 0, 20000, false);
     EXPECT_EQ(mono.mReads, (std::vector<int32_t>{16384, 16384, 7232}));
 
+    // Three channels make blocks of 2730 frames, whose samples run over the end of
+    // a page: the block's frames are converted across the page boundary.
+    std::vector<int16_t> interleaved(3 * 9000);
+    for (size_t i = 0; i < interleaved.size(); ++i)
+        interleaved[i] = static_cast<int16_t>(i * 7 - 30000);
+    CBytesMedia threeChannels(Words(interleaved, true));
+    BAT picked(18000);
+    ReadChannel(threeChannels, picked, 2, 3, 2, 9000, false);
+    std::vector<int16_t> third;
+    for (size_t i = 2; i < interleaved.size(); i += 3)
+        third.push_back(interleaved[i]);
+    EXPECT_EQ(Samples(picked, 9000), third);
+
     // 8-bit samples come out as value * 256, never swapped.
     CBytesMedia eight({0x01, 0x7F, 0x80, 0xFF});
     ReadChannel(eight, out, 1, 2, 1, 2, true);

@@ -55,6 +55,11 @@ TEST(MemoryMedia, NeverLeavesItsBlock)
     EXPECT_THROW(media.Read(4, out), XRead);
     EXPECT_THROW(media.Write(4, out), XWrite);
     EXPECT_THROW(media.Read(-1, out), XRead);
+    EXPECT_THROW(media.ClaimForWriting(4), XWrite);
+    EXPECT_THROW(media.ClaimForWriting(-1), XWrite);
     EXPECT_EQ(media.GetPosition(), 1); // refused operations do not move
+    EXPECT_EQ(media.ClaimForWriting(3), media.GetBuffer() + 1); // the rest, claimed in place
+    EXPECT_EQ(media.GetPosition(), 4);
+    media.SetPosition(1);
     EXPECT_THROW(media.Skip(-2), XPosition);
 }
