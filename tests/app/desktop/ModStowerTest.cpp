@@ -44,6 +44,12 @@ public:
         if (onIdle)
             onIdle();
     }
+    void SetLogTitle(const char* text) override
+    {
+        if (onTitle)
+            onTitle(text);
+        CModStower::SetLogTitle(text);
+    }
     void LogLine(const char* text) override
     {
         lines.push_back(text);
@@ -54,6 +60,7 @@ public:
 
     std::function<void()> onIdle;
     std::function<void()> onLogLine;
+    std::function<void(const std::string&)> onTitle;
     Lines lines;
     Lines alerts;
 
@@ -102,6 +109,7 @@ protected:
         startup.name = "ModStower";
         startup.commandLine = commandLine;
         mApplication = std::make_unique<CTestModStower>(startup);
+        mApplication->onTitle = onTitle;
         mApplication->onLogLine = [this] {
             if (mApplication->lines.size() == 2 && onFirstRunLine)
                 onFirstRunLine();
@@ -134,6 +142,7 @@ protected:
 
     Lines PackedByTheSharedRun(const std::string& target) const
     {
+        const CScratchBuffers buffers;
         CRecordingPackUI ui;
         CModPacker(ui).PackFolder(CDirSpec(mSource.c_str()), CFileSpec(target.c_str()));
         ui.lines.insert(ui.lines.begin(), "Source: demo mod");
@@ -146,6 +155,7 @@ protected:
     std::vector<WindowPort::SFileDialogView> dialogs;
     std::string finalTitle;
     std::function<void()> onFirstRunLine;
+    std::function<void(const std::string&)> onTitle;
     int32_t storedLines = 0;
     WindowPort::SSize clientSize;
     WindowPort::SRect outer;
@@ -237,13 +247,13 @@ TEST_F(ModStowerTest, ACancelledDialogEndsTheProgramWithoutAMod)
 
 // Failures that abandon the run end the program after one alert that says
 // what stopped it, and leave no mod behind.
-TEST_F(ModStowerTest, AFolderThatVanishesBeforeTheAnswerEndsWithAnAlert)
+TEST_F(ModStowerTest, AFolderThatVanishesBeforeTheAnswerEndsWithTheMissingNameAlert)
 {
     AnswerSaveDialog(mTarget, [this] { fs::remove_all(mSource); });
     Run(mSource);
 
-    EXPECT_EQ(Application().alerts, Lines{"The mod was not packed: \"demo mod\" file system operation failed."});
-    EXPECT_FALSE(fs::exists(mTarget));
+    EXPECT_EQ(Application().alerts,
+              Lines{"Directory must contain a ModName.txt file containing the full name of the mod."});
     EXPECT_EQ(CWindowList::GetCount(), 0u);
 }
 
@@ -251,7 +261,12 @@ TEST_F(ModStowerTest, ATargetThatCannotBeCreatedEndsWithAnAlert)
 {
     const std::string gone = mFolders.GetPath() + "gone/";
     fs::create_directory(gone);
-    AnswerSaveDialog(gone + "x.tdm", [&] { fs::remove_all(gone); });
+    AnswerSaveDialog(gone + "x.tdm");
+    // The folder goes after the answer, just before the run creates the mod.
+    onTitle = [&](const std::string& title) {
+        if (title == "Packing x.tdm...")
+            fs::remove_all(gone);
+    };
     Run(mSource);
 
     EXPECT_EQ(Application().alerts, Lines{"The mod was not packed: \"x.tdm\" cannot be opened or created."});
