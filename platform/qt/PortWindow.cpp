@@ -164,13 +164,23 @@ void CPortWindow::resizeEvent(QResizeEvent* event)
 void CPortWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (isEnabled())
+    if (mInputEnabled)
         Post(EMessage::kClose);
+}
+
+void CPortWindow::SetInputEnabled(bool enabled)
+{
+    mInputEnabled = enabled;
+    // The native controls are plain children; owned windows are left alone.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            child->setEnabled(enabled);
+    }
 }
 
 void CPortWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (mInputEnabled && event->button() == Qt::LeftButton)
         PostMouse(EMessage::kMouseDown, event);
 }
 
@@ -183,23 +193,26 @@ void CPortWindow::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CPortWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (mInputEnabled && event->button() == Qt::LeftButton)
         PostMouse(EMessage::kMouseUp, event);
 }
 
 void CPortWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    PostMouse(EMessage::kMouseMove, event);
+    if (mInputEnabled)
+        PostMouse(EMessage::kMouseMove, event);
 }
 
 void CPortWindow::keyPressEvent(QKeyEvent* event)
 {
-    PostKeyMessage(mHandle, event);
+    if (mInputEnabled)
+        PostKeyMessage(mHandle, event);
 }
 
 void CPortWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    PostKeyMessage(mHandle, event);
+    if (mInputEnabled)
+        PostKeyMessage(mHandle, event);
 }
 
 void CPortWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -216,6 +229,8 @@ void CPortWindow::dragMoveEvent(QDragMoveEvent* event)
 
 void CPortWindow::dropEvent(QDropEvent* event)
 {
+    if (!mInputEnabled)
+        return;
     std::vector<std::string> paths = LocalPaths(event->mimeData());
     if (paths.empty())
         return;

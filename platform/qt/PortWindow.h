@@ -42,6 +42,12 @@ public:
     void Drawn(const WindowPort::SRect& area);
     WindowPort::SPaintCounts GetPaintCounts() const { return mCounts; }
 
+    // A disabled window takes no input, yet the windows it owns (Qt children
+    // of its widget) stay usable: Qt's own disabling would take them along,
+    // leaving a modal alert over its owner dead to keys and clicks.
+    void SetInputEnabled(bool enabled);
+    bool IsInputEnabled() const { return mInputEnabled; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +78,7 @@ private:
     bool mClipped = false;
     WindowPort::SPaintCounts mCounts;
     bool mDestroying = false;
+    bool mInputEnabled = true;
 };
 
 // Posts the key event as a kKeyDown or kKeyUp of the window: the window's own

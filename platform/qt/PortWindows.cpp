@@ -194,13 +194,13 @@ bool IsMinimised(WindowHandle window)
 void Enable(WindowHandle window, bool enabled)
 {
     if (CPortWindow* portWindow = Find(window))
-        portWindow->setEnabled(enabled);
+        portWindow->SetInputEnabled(enabled);
 }
 
 bool IsEnabled(WindowHandle window)
 {
     CPortWindow* portWindow = Find(window);
-    return portWindow != nullptr && portWindow->isEnabled();
+    return portWindow != nullptr && portWindow->IsInputEnabled();
 }
 
 void Activate(WindowHandle window)
