@@ -187,12 +187,17 @@ TEST_F(PackRunTest, SamplesAndTheirChecks)
     mFolder.Write("tr808sd3.wav", MakeWaveFile(frames, 1, 44100, 16, 2)); // compressed
     mFolder.Write("tr808sd4.wav", std::string("RIFF\4\0\0\0WAVE", 12));    // no chunks at all
     mFolder.Write("tr808sd5.aif", MakeAiffFile(frames, 1, 48000));
+    // Cut short: its FORM size still counts 28 bytes of an "INST" that is missing.
+    std::vector<uint8_t> cut = aiff;
+    SetBE32(cut.data() + 4, GetBE32(cut.data() + 4) + 28);
+    mFolder.Write("tr808n1.aif", cut);
     Pack();
 
     const Lines expected = Join(
         {"Adding: tr808bd.aif...",
          "** Multiple formats for file found: TR808BD.wav...",
          "- Skipping file: TR808BD.wav...",
+         "- Skipping file: tr808n1.aif...",
          "Adding: tr808sd1.wav...",
          "** Invalid aiff: tr808sd2.aif. Only mono samples allowed.",
          "** Invalid aiff: tr808sd2.aif. Only 16-bit samples allowed.",
