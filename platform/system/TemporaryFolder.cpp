@@ -10,7 +10,12 @@ namespace SystemTemporaryFolder {
 std::string Create(const char* prefix)
 {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = (base != nullptr && *base != 0) ? base : "/tmp";
+    return CreateInside((base != nullptr && *base != 0) ? base : "/tmp", prefix);
+}
+
+std::string CreateInside(const std::string& parent, const char* prefix)
+{
+    std::string pattern = parent.empty() ? "./" : parent;
     if (pattern.back() != '/')
         pattern += '/';
     pattern += prefix;

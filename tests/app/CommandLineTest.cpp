@@ -6,11 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <pty.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -92,6 +99,9 @@ TEST_F(CommandLineTest, UsageErrorsAndInformation)
     EXPECT_NE(mErr.str().find("unknown command 'frobnicate'"), std::string::npos);
     EXPECT_EQ(Run({"dump"}), 2);
     EXPECT_EQ(Run({"dump", "a", "b"}), 2);
+    EXPECT_EQ(Run({"unpack", "a.tdm", "out", "extra"}), 2);
+    EXPECT_EQ(mErr.str(), "modstower-cli: unpack needs FILE.tdm and DIR\n"
+                          "Try 'modstower-cli --help' for more information.\n");
     EXPECT_EQ(mOut.str(), "");
 
     EXPECT_EQ(Run({"--version"}), 0);
@@ -132,6 +142,19 @@ void WriteModWithNames(const std::string& path, const std::vector<std::string>& 
     std::strcpy(info.GetModName(), "Names");
     writer.Finish(info);
 }
+
+// Both ends of a named pipe held open, so that a run that wrongly opens the pipe
+// fails its test rather than waiting forever for the other end.
+class CHeldOpen {
+public:
+    explicit CHeldOpen(const std::string& pipe) : mHandle(open(pipe.c_str(), O_RDWR | O_NONBLOCK)) {}
+    ~CHeldOpen() { close(mHandle); }
+    CHeldOpen(const CHeldOpen&) = delete;
+    CHeldOpen& operator=(const CHeldOpen&) = delete;
+
+private:
+    int mHandle;
+};
 
 // Runs in a given current folder and comes back.
 class CCurrentFolder {
@@ -257,14 +280,21 @@ TEST_F(CommandLineTest, UnpackWritesComponentsAndTexts)
     EXPECT_EQ(Run({"unpack", mFolder + "/kit.tdm", out}), 1);
     EXPECT_NE(mErr.str().find(out + "/Demo.tds: exists (use --force to replace it)\n"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    // --force replaces the name, never writing through it: a second link keeps the old bytes.
+    std::filesystem::create_hard_link(out + "/Demo.tds", mFolder + "/second-link");
     EXPECT_EQ(Run({"unpack", "--force", mFolder + "/kit.tdm", out}), 0);
     EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'s', 'o', 'n', 'g'}));
+    EXPECT_EQ(ReadFileBytes(mFolder + "/second-link"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(mOut.str(), Lines({"Wrote " + out + "/Demo.tds (4 bytes)", "Wrote " + out + "/ModName.txt (8 bytes)",
+                                 "Wrote " + out + "/Comments.txt (0 bytes)", "Wrote " + out + "/www.txt (0 bytes)",
+                                 "Wrote " + out + "/ftp.txt (0 bytes)"}));
 }
 
 TEST_F(CommandLineTest, UnpackRefusesNamesThatLeaveTheFolder)
 {
     const std::string mod = mFolder + "/evil.tdm";
-    WriteModWithNames(mod, {"ok.jpg", "../escape", "/etc/passwd", "a\\b", ".", "..", "", "ok.jpg"});
+    WriteModWithNames(mod, {"ok.jpg", "../escape", "/etc/passwd", "a\\b", ".", "..", "", "ok.jpg", "bell\a.jpg",
+                            "del\x7F.jpg", "\x1B[2J.jpg"});
     EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
     EXPECT_EQ(mErr.str(),
               "modstower-cli: refusing the stored name \"../escape\": not a plain file name\n"
@@ -274,7 +304,161 @@ TEST_F(CommandLineTest, UnpackRefusesNamesThatLeaveTheFolder)
               "modstower-cli: refusing the stored name \"..\": not a plain file name\n"
               "modstower-cli: refusing the stored name \"\": not a plain file name\n"
               "modstower-cli: refusing the stored name \"ok.jpg\": it occurs twice\n"
+              "modstower-cli: refusing the stored name \"bell\a.jpg\": it holds a control character\n"
+              "modstower-cli: refusing the stored name \"del\x7F.jpg\": it holds a control character\n"
+              "modstower-cli: refusing the stored name \"\x1B[2J.jpg\": it holds a control character\n"
               "modstower-cli: " + mod + ": nothing unpacked\n");
     EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
     EXPECT_FALSE(std::filesystem::exists(mFolder + "/escape"));
+}
+
+TEST_F(CommandLineTest, UnpackNeverFollowsOrReplacesWhatIsNoRegularFile)
+{
+    // Unpacked into the mod's own folder, with --force; one of the names is the mod's.
+    const std::string mod = mFolder + "/kit.tdm";
+    WriteModWithNames(mod, {"link.jpg", "dangling.jpg", "folder.jpg", "pipe.jpg", "kit.tdm"});
+    const std::vector<uint8_t> modBytes = ReadFileBytes(mod);
+    std::filesystem::create_directory(mFolder + "/outside");
+    const std::string target = WriteFile("outside/target", "keep");
+    std::filesystem::create_symlink(target, mFolder + "/link.jpg");
+    std::filesystem::create_symlink(mFolder + "/outside/nothing", mFolder + "/dangling.jpg");
+    std::filesystem::create_directory(mFolder + "/folder.jpg");
+    ASSERT_EQ(mkfifo((mFolder + "/pipe.jpg").c_str(), 0600), 0);
+    const CHeldOpen pipeEnds(mFolder + "/pipe.jpg");
+
+    EXPECT_EQ(Run({"unpack", "--force", mod, mFolder}), 1);
+    EXPECT_EQ(mErr.str(), Lines({"modstower-cli: " + mFolder + "/link.jpg: is a symbolic link (unpack never follows or replaces one)",
+                                 "modstower-cli: " + mFolder + "/dangling.jpg: is a symbolic link (unpack never follows or replaces one)",
+                                 "modstower-cli: " + mFolder + "/folder.jpg: is a folder (unpack never replaces one)",
+                                 "modstower-cli: " + mFolder + "/pipe.jpg: is not a regular file (unpack never replaces one)",
+                                 "modstower-cli: " + mod + ": is the mod file being unpacked (unpack never writes over it)",
+                                 "modstower-cli: " + mod + ": nothing unpacked"}));
+    EXPECT_EQ(ReadFileBytes(target), std::vector<uint8_t>({'k', 'e', 'e', 'p'}));
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/outside/nothing"));
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/ModName.txt"));
+    EXPECT_EQ(ReadFileBytes(mod), modBytes);
+}
+
+namespace {
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, UnpackThatFailsLeavesNothingNewAndNamesTheOutputPath)
+{
+    // A write that fails: the folder the unpack made goes again.
+    const std::string mod = mFolder + "/big.tdm";
+    {
+        COpenFile file(mod.c_str(), "TDM ", "Tdrl");
+        CModWriter writer(file);
+        writer.AddComponent("small.tds", "song", 4);
+        const std::string big(20000, 'b');
+        writer.AddComponent("big.tds", big.data(), int32_t(big.size()));
+        CModInfo info;
+        writer.Finish(info);
+    }
+    {
+        CFileSizeLimit limit(10000);
+        EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
+    }
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/out/big.tds: cannot be written (disk full or not writable); nothing unpacked\n");
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
+
+    // A name the file system refuses, met while moving the files into place: the
+    // files placed before it are taken back, and the one they replaced comes back.
+    const std::string out = mFolder + "/kept";
+    std::filesystem::create_directory(out);
+    WriteFile("kept/Demo.tds", "mine");
+    const std::string tooLong(256, 'n');
+    WriteModWithNames(mod, {"Demo.tds", tooLong});
+    EXPECT_EQ(Run({"unpack", "--force", mod, out}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + out + "/" + tooLong + ": cannot be opened or created; nothing unpacked\n");
+    EXPECT_EQ(FolderNames(out), std::vector<std::string>{"Demo.tds"});
+    EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(mOut.str(), "");
+}
+
+TEST_F(CommandLineTest, FilesThatAreNoRegularFilesAreRefusedUnopened)
+{
+    // Opening the pipe would wait for a writer; the link leads to a device.
+    const std::string pipe = mFolder + "/pipe.tdm", device = mFolder + "/zero.tdm";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const CHeldOpen pipeEnds(pipe);
+    std::filesystem::create_symlink("/dev/zero", device);
+    for (const std::string& path : {pipe, device, mFolder}) {
+        for (const char* verb : {"list", "dump", "unpack"}) {
+            std::vector<std::string> arguments = {verb, path};
+            if (std::string(verb) == "unpack")
+                arguments.push_back(mFolder + "/out");
+            EXPECT_EQ(Run(arguments), 1) << verb << " " << path;
+            EXPECT_EQ(mErr.str(), "modstower-cli: " + path + ": not a regular file\n") << verb;
+            EXPECT_EQ(mOut.str(), "") << verb;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
+}
+
+namespace {
+
+// Runs the real program with standard output and error on a new pseudo-terminal,
+// or on a pipe, and gives back what it wrote there.
+std::string RunProgram(const std::vector<std::string>& arguments, bool onTerminal)
+{
+    int reading = -1, writing = -1;
+    if (onTerminal) {
+        if (openpty(&reading, &writing, nullptr, nullptr, nullptr) != 0)
+            return "openpty failed";
+        termios settings{};
+        tcgetattr(writing, &settings);
+        settings.c_oflag &= ~OPOST; // line feeds as they are written
+        tcsetattr(writing, TCSANOW, &settings);
+    } else {
+        int ends[2];
+        if (pipe(ends) != 0)
+            return "pipe failed";
+        reading = ends[0];
+        writing = ends[1];
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(writing, STDOUT_FILENO);
+        dup2(writing, STDERR_FILENO);
+        std::vector<char*> argv = {const_cast<char*>(MODSTOWER_CLI)};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(MODSTOWER_CLI, argv.data());
+        _exit(127);
+    }
+    close(writing);
+    std::string output;
+    char buffer[4096];
+    ssize_t count = 0;
+    while ((count = read(reading, buffer, sizeof buffer)) > 0) // a terminal ends with EIO
+        output.append(buffer, size_t(count));
+    close(reading);
+    waitpid(child, nullptr, 0);
+    return output;
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, ControlBytesInNamesShowAsQuestionMarksOnATerminalOnly)
+{
+    const std::string mod = mFolder + "/evil.tdm";
+    WriteModWithNames(mod, {"a\x1B[31mred\x7F.jpg"});
+    const std::string onTerminal = RunProgram({"list", mod}, true);
+    EXPECT_NE(onTerminal.find("\n  a?[31mred?.jpg "), std::string::npos) << onTerminal;
+    const std::string piped = RunProgram({"list", mod}, false);
+    EXPECT_NE(piped.find("\n  a\x1B[31mred\x7F.jpg "), std::string::npos) << piped;
+    // Standard error is a terminal too: the refusal shows the name the same way.
+    EXPECT_NE(RunProgram({"unpack", mod, mFolder + "/out"}, true).find("\"a?[31mred?.jpg\""), std::string::npos);
 }
