@@ -16,8 +16,8 @@ namespace {
 
 // The quantiser's time grows with the picture's pixels, so a header that claims a
 // large picture would spend each run on rows that fuzz_jpeg32 covers already. This
-// target decodes pictures of at most 64 K pixels; the headers of larger ones are
-// read (and their failures taken), nothing more.
+// target decodes pictures of at most 64 K pixels; of larger ones only the header
+// is read. A header that fails goes on to LoadJPEG, to fail there as well.
 constexpr uint64_t kMostPixels = 65536;
 
 bool IsSmallPicture(CMedia& media)
@@ -30,7 +30,8 @@ bool IsSmallPicture(CMedia& media)
         SetMediaSource(&cinfo, media);
         jpeg_read_header(&cinfo, TRUE);
     } catch (const XBase&) {
-        return false; // the error exit has destroyed the object
+        media.SetPosition(0);
+        return true; // the error exit has destroyed the object
     }
     const bool small = uint64_t{cinfo.image_width} * cinfo.image_height <= kMostPixels;
     jpeg_destroy_decompress(&cinfo);
