@@ -151,24 +151,33 @@ TEST_F(PackRunTest, SkinImages)
     mFolder.Write("12015.JPG", standard);            // capitals still name row 0
     mFolder.Write("12016.jpg", odd);                 // row 1 wants 53 x 19
     mFolder.Write("12017.jpg", "not a picture");
+    // Rows 3 and 4 want 23 x 9: one pixel off on one side is off all the same.
+    const std::vector<uint8_t> wider = MakeJPEGFile(24, 9, 3), lower = MakeJPEGFile(23, 8, 4);
+    mFolder.Write("12019.jpg", wider);
+    mFolder.Write("12020.jpg", lower);
     mFolder.Write("12015.jpeg", standard);           // not the ".jpg" extension
     mFolder.Write("99999.jpg", standard);            // not in the table
     Pack();
+    size_t size = 1564;
+    for (const std::vector<uint8_t>* image : {&standard, &odd, &wider, &lower})
+        size += 8 + 10 + image->size() + image->size() % 2;
     const Lines expected = Join({"- Skipping file: 12015.jpeg...",
                                  "Adding: 12015.JPG...",
                                  "* Nonstandard size of jpeg: 12016.jpg...",
                                  "Adding: 12016.jpg...",
                                  "** Invalid jpeg: 12017.jpg...",
                                  "- Skipping file: 12017.jpg...",
+                                 "* Nonstandard size of jpeg: 12019.jpg...",
+                                 "Adding: 12019.jpg...",
+                                 "* Nonstandard size of jpeg: 12020.jpg...",
+                                 "Adding: 12020.jpg...",
                                  "- Skipping file: 99999.jpg..."},
-                                Totals(2, "Skins", 0, "", "",
-                                       1564 + 8 + 10 + standard.size() + (standard.size() % 2)
-                                           + 8 + 10 + odd.size() + (odd.size() % 2)));
+                                Totals(4, "Skins", 0, "", "", size));
     EXPECT_EQ(mUI.lines, expected);
 
     CStringMedia file(OutputText());
     CModReader reader(file);
-    ASSERT_EQ(reader.GetComponents().size(), 2u);
+    ASSERT_EQ(reader.GetComponents().size(), 4u);
     EXPECT_EQ(reader.GetComponents()[0].storedName, "12015.JPG"); // the case the listing gave
     std::vector<uint8_t> content(reader.GetComponents()[0].contentSize);
     reader.ReadContent(reader.GetComponents()[0], content.data());
