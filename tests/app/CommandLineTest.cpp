@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +17,6 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -408,29 +408,12 @@ TEST_F(CommandLineTest, FilesThatAreNoRegularFilesAreRefusedUnopened)
 
 namespace {
 
-// Runs the real program with standard output and error on a new pseudo-terminal,
-// or on a pipe, and gives back what it wrote there.
-std::string RunProgram(const std::vector<std::string>& arguments, bool onTerminal)
+// What the real program writes with its standard streams on a new pseudo-terminal.
+std::string RunOnATerminal(const std::vector<std::string>& arguments)
 {
-    int reading = -1, writing = -1;
-    if (onTerminal) {
-        if (openpty(&reading, &writing, nullptr, nullptr, nullptr) != 0)
-            return "openpty failed";
-        termios settings{};
-        tcgetattr(writing, &settings);
-        settings.c_oflag &= ~OPOST; // line feeds as they are written
-        tcsetattr(writing, TCSANOW, &settings);
-    } else {
-        int ends[2];
-        if (pipe(ends) != 0)
-            return "pipe failed";
-        reading = ends[0];
-        writing = ends[1];
-    }
-    const pid_t child = fork();
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (child == 0) {
-        dup2(writing, STDOUT_FILENO);
-        dup2(writing, STDERR_FILENO);
         std::vector<char*> argv = {const_cast<char*>(MODSTOWER_CLI)};
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -438,14 +421,23 @@ std::string RunProgram(const std::vector<std::string>& arguments, bool onTermina
         execv(MODSTOWER_CLI, argv.data());
         _exit(127);
     }
-    close(writing);
     std::string output;
     char buffer[4096];
-    ssize_t count = 0;
-    while ((count = read(reading, buffer, sizeof buffer)) > 0) // a terminal ends with EIO
+    for (ssize_t count = 0; (count = read(terminal, buffer, sizeof buffer)) > 0;) // ends in EIO
         output.append(buffer, size_t(count));
-    close(reading);
+    close(terminal);
     waitpid(child, nullptr, 0);
+    return output;
+}
+
+// What the real program writes into a pipe.
+std::string RunIntoAPipe(const std::string& arguments)
+{
+    FILE* pipe = popen((std::string(MODSTOWER_CLI) + " " + arguments).c_str(), "r");
+    std::string output;
+    for (int c = 0; (c = std::fgetc(pipe)) != EOF;)
+        output += char(c);
+    pclose(pipe);
     return output;
 }
 
@@ -455,10 +447,8 @@ TEST_F(CommandLineTest, ControlBytesInNamesShowAsQuestionMarksOnATerminalOnly)
 {
     const std::string mod = mFolder + "/evil.tdm";
     WriteModWithNames(mod, {"a\x1B[31mred\x7F.jpg"});
-    const std::string onTerminal = RunProgram({"list", mod}, true);
-    EXPECT_NE(onTerminal.find("\n  a?[31mred?.jpg "), std::string::npos) << onTerminal;
-    const std::string piped = RunProgram({"list", mod}, false);
-    EXPECT_NE(piped.find("\n  a\x1B[31mred\x7F.jpg "), std::string::npos) << piped;
+    EXPECT_NE(RunOnATerminal({"list", mod}).find("\n  a?[31mred?.jpg "), std::string::npos);
+    EXPECT_NE(RunIntoAPipe("list " + mod).find("\n  a\x1B[31mred\x7F.jpg "), std::string::npos);
     // Standard error is a terminal too: the refusal shows the name the same way.
-    EXPECT_NE(RunProgram({"unpack", mod, mFolder + "/out"}, true).find("\"a?[31mred?.jpg\""), std::string::npos);
+    EXPECT_NE(RunOnATerminal({"unpack", mod, mFolder + "/out"}).find("\"a?[31mred?.jpg\""), std::string::npos);
 }
