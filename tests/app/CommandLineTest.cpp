@@ -51,18 +51,32 @@ protected:
     std::ostringstream mErr;
 };
 
+// A mod of these files, by name and bytes, named "Names".
+void WriteMod(const std::string& path, const std::vector<std::pair<std::string, std::string>>& files)
+{
+    COpenFile file(path.c_str(), "TDM ", "Tdrl");
+    CModWriter writer(file);
+    for (const auto& [name, bytes] : files)
+        writer.AddComponent(name.c_str(), bytes.data(), int32_t(bytes.size()));
+    CModInfo info;
+    std::strcpy(info.GetModName(), "Names");
+    writer.Finish(info);
+}
+
+void WriteModWithNames(const std::string& path, const std::vector<std::string>& names)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const std::string& name : names)
+        files.emplace_back(name, "data");
+    WriteMod(path, files);
+}
+
 } // namespace
 
 TEST_F(CommandLineTest, DumpsAModFile)
 {
     const std::string path = mFolder + "/a.tdm";
-    {
-        COpenFile file(path.c_str(), "TDM ", "Tdrl");
-        CModWriter writer(file);
-        writer.AddComponent("Demo.tds", "song", 4);
-        CModInfo info;
-        writer.Finish(info);
-    }
+    WriteMod(path, {{"Demo.tds", "song"}});
     EXPECT_EQ(Run({"dump", path}), 0);
     EXPECT_EQ(mOut.str(),
               "Dumping contents of 'CAT ' chunk (WTDM)\n"
@@ -130,17 +144,6 @@ std::string Lines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
-}
-
-void WriteModWithNames(const std::string& path, const std::vector<std::string>& names)
-{
-    COpenFile file(path.c_str(), "TDM ", "Tdrl");
-    CModWriter writer(file);
-    for (const std::string& name : names)
-        writer.AddComponent(name.c_str(), "data", 4);
-    CModInfo info;
-    std::strcpy(info.GetModName(), "Names");
-    writer.Finish(info);
 }
 
 // Both ends of a named pipe held open, so that a run that wrongly opens the pipe
@@ -356,15 +359,7 @@ TEST_F(CommandLineTest, UnpackThatFailsLeavesNothingNewAndNamesTheOutputPath)
 {
     // A write that fails: the folder the unpack made goes again.
     const std::string mod = mFolder + "/big.tdm";
-    {
-        COpenFile file(mod.c_str(), "TDM ", "Tdrl");
-        CModWriter writer(file);
-        writer.AddComponent("small.tds", "song", 4);
-        const std::string big(20000, 'b');
-        writer.AddComponent("big.tds", big.data(), int32_t(big.size()));
-        CModInfo info;
-        writer.Finish(info);
-    }
+    WriteMod(mod, {{"small.tds", "song"}, {"big.tds", std::string(20000, 'b')}});
     {
         CFileSizeLimit limit(10000);
         EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
