@@ -228,19 +228,26 @@ int CCommandLine::Unpack(const std::vector<std::string>& arguments)
             return Fail(path, std::string(kNotAModFile) + " (its packing was abandoned)");
         CModReader reader(file);
         CModUnpacker unpacker(reader, path, force ? CModUnpacker::EOverwrite::kReplace : CModUnpacker::EOverwrite::kKeep);
-        const std::vector<std::string> problems = unpacker.Check(paths[1]);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                mErr << kProgramName << ": " << problem << "\n";
-            return Fail(path, "nothing unpacked");
-        }
-        try {
-            unpacker.Unpack(paths[1], mOut);
-        } catch (const XBase& failure) {
-            return Fail(unpacker.GetFailedPath(), std::string(DescribeFailure(failure, kNotAModFile)) + "; nothing unpacked");
-        }
+        return UnpackChecked(unpacker, path, paths[1]);
     } catch (const XBase& failure) {
         return Fail(path, DescribeFailure(failure, kNotAModFile));
+    }
+}
+
+// Every problem the check finds gets its line; a failure while writing names the
+// path at fault, the mod or an output file.
+int CCommandLine::UnpackChecked(CModUnpacker& unpacker, const std::string& modPath, const std::string& folder)
+{
+    const std::vector<std::string> problems = unpacker.Check(folder);
+    if (!problems.empty()) {
+        for (const std::string& problem : problems)
+            mErr << kProgramName << ": " << problem << "\n";
+        return Fail(modPath, "nothing unpacked");
+    }
+    try {
+        unpacker.Unpack(folder, mOut);
+    } catch (const XBase& failure) {
+        return Fail(unpacker.GetFailedPath(), std::string(DescribeFailure(failure, kNotAModFile)) + "; nothing unpacked");
     }
     return kDone;
 }

@@ -13,8 +13,19 @@ constexpr const char* kStagingPrefix = ".modstower-staging";
 
 } // namespace
 
+namespace {
+
+std::string AsFolder(const std::string& path)
+{
+    if (path.empty())
+        return "./";
+    return path.back() == '/' ? path : path + "/";
+}
+
+} // namespace
+
 CStagingFolder::CStagingFolder(const std::string& destination)
-    : mDestination(destination.empty() || destination.back() != '/' ? destination + "/" : destination)
+    : mDestination(AsFolder(destination))
     , mPath(SystemTemporaryFolder::CreateInside(mDestination, kStagingPrefix))
 {
     if (mPath.empty())
