@@ -11,10 +11,6 @@ namespace {
 // Hidden, so a listing of the destination in the meantime passes over it.
 constexpr const char* kStagingPrefix = ".modstower-staging";
 
-} // namespace
-
-namespace {
-
 std::string AsFolder(const std::string& path)
 {
     if (path.empty())
@@ -44,12 +40,13 @@ std::string CStagingFolder::Add(const std::string& name)
     return Staged(mFiles.size() - 1);
 }
 
-// Staged files go by number: the destination's names are only ever used there.
 std::string CStagingFolder::Target(size_t index) const
 {
     return mDestination + mFiles[index].name;
 }
 
+// Staged files go by number: the names they are to take are used in the
+// destination only, where the file system may still refuse one.
 std::string CStagingFolder::Staged(size_t index) const
 {
     return mPath + "new-" + std::to_string(index);

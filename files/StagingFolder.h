@@ -23,7 +23,8 @@ public:
     CStagingFolder(const CStagingFolder&) = delete;
     CStagingFolder& operator=(const CStagingFolder&) = delete;
 
-    // The path at which to write the file that is to take `name` in the destination.
+    // The path at which to write the file that is to take `name`, a plain file
+    // name, in the destination.
     std::string Add(const std::string& name);
     // Moves every added file into place. When one cannot be placed, those placed
     // already are taken back, what they replaced is put back, XCreateFailed is
