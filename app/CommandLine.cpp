@@ -14,6 +14,7 @@
 #include "media/OpenFile.h"
 #include "media/StringMedia.h"
 #include "media/XBase.h"
+#include "platform/system/SystemEntry.h"
 #include "platform/system/SystemPath.h"
 
 #include <memory>
@@ -22,6 +23,16 @@
 namespace {
 
 constexpr const char* kProgramName = "modstower-cli";
+
+constexpr const char* kNotARegularFile = "not a regular file";
+
+// A FILE that leads to a pipe, a device, a folder or the like is refused before it
+// is opened: opening a pipe would wait for a writer that may never come.
+bool IsNoRegularFile(const std::string& path)
+{
+    const SystemEntry::EKind kind = SystemEntry::GetTargetKind(path);
+    return kind != SystemEntry::EKind::kRegularFile && kind != SystemEntry::EKind::kMissing;
+}
 
 constexpr const char* kHelpText =
     "Usage: modstower-cli COMMAND [ARGUMENTS]\n"
@@ -111,6 +122,8 @@ int CCommandLine::Dump(const std::vector<std::string>& arguments)
     if (arguments.size() != 2)
         return Usage("dump needs exactly one FILE");
     const std::string& path = arguments[1];
+    if (IsNoRegularFile(path))
+        return Fail(path, kNotARegularFile);
     // The whole dump is made before any of it is printed: a broken tree gives
     // an error line only, never half a dump.
     CStringMedia text;
@@ -180,6 +193,8 @@ int CCommandLine::List(const std::vector<std::string>& arguments)
     if (arguments.size() != 2)
         return Usage("list needs exactly one FILE.tdm");
     const std::string& path = arguments[1];
+    if (IsNoRegularFile(path))
+        return Fail(path, kNotARegularFile);
     try {
         COpenFile file(path.c_str());
         if (CModReader::IsAbandoned(file))
@@ -205,21 +220,34 @@ int CCommandLine::Unpack(const std::vector<std::string>& arguments)
     if (paths.size() != 2)
         return Usage("unpack needs FILE.tdm and DIR");
     const std::string& path = paths[0];
+    if (IsNoRegularFile(path))
+        return Fail(path, kNotARegularFile);
     try {
         COpenFile file(path.c_str());
         if (CModReader::IsAbandoned(file))
             return Fail(path, std::string(kNotAModFile) + " (its packing was abandoned)");
         CModReader reader(file);
-        CModUnpacker unpacker(reader, force ? CModUnpacker::EOverwrite::kReplace : CModUnpacker::EOverwrite::kKeep);
-        const std::vector<std::string> problems = unpacker.Check(paths[1]);
-        if (!problems.empty()) {
-            for (const std::string& problem : problems)
-                mErr << kProgramName << ": " << problem << "\n";
-            return Fail(path, "nothing unpacked");
-        }
-        unpacker.Unpack(paths[1], mOut);
+        CModUnpacker unpacker(reader, path, force ? CModUnpacker::EOverwrite::kReplace : CModUnpacker::EOverwrite::kKeep);
+        return UnpackChecked(unpacker, path, paths[1]);
     } catch (const XBase& failure) {
         return Fail(path, DescribeFailure(failure, kNotAModFile));
+    }
+}
+
+// Every problem the check finds gets its line; a failure while writing names the
+// path at fault, the mod or an output file.
+int CCommandLine::UnpackChecked(CModUnpacker& unpacker, const std::string& modPath, const std::string& folder)
+{
+    const std::vector<std::string> problems = unpacker.Check(folder);
+    if (!problems.empty()) {
+        for (const std::string& problem : problems)
+            mErr << kProgramName << ": " << problem << "\n";
+        return Fail(modPath, "nothing unpacked");
+    }
+    try {
+        unpacker.Unpack(folder, mOut);
+    } catch (const XBase& failure) {
+        return Fail(unpacker.GetFailedPath(), std::string(DescribeFailure(failure, kNotAModFile)) + "; nothing unpacked");
     }
     return kDone;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CModReader;
+class CModUnpacker;
 
 // The terminal program: the verbs a script or a mod artist runs without windows.
 // Exit statuses: 0 done, 1 failed or abandoned, 2 usage error.
@@ -26,6 +27,7 @@ private:
     int Pack(const std::vector<std::string>& arguments, EPackMode mode);
     int List(const std::vector<std::string>& arguments);
     int Unpack(const std::vector<std::string>& arguments);
+    int UnpackChecked(CModUnpacker& unpacker, const std::string& modPath, const std::string& folder);
     int Fail(const std::string& file, const std::string& problem);
 
     std::ostream& mOut;

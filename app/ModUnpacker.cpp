@@ -1,14 +1,19 @@
 #include "app/ModUnpacker.h"
 
 #include "app/ModReader.h"
-#include "files/FileSpec.h"
-#include "files/WholeFile.h"
+#include "files/StagingFolder.h"
+#include "media/OpenFile.h"
 #include "media/XBase.h"
+#include "platform/system/SystemDirectory.h"
+#include "platform/system/SystemEntry.h"
 #include "platform/system/SystemPath.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <set>
+
+using SystemEntry::EKind;
 
 namespace {
 
@@ -17,18 +22,28 @@ std::string InFolder(const std::string& folder, const std::string& name)
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+bool IsControlByte(char c)
+{
+    return (c >= 0x01 && c <= 0x1F) || c == 0x7F;
+}
+
 } // namespace
 
-CModUnpacker::CModUnpacker(const CModReader& reader, EOverwrite overwrite)
+CModUnpacker::CModUnpacker(const CModReader& reader, std::string modPath, EOverwrite overwrite)
     : mReader(reader)
+    , mModPath(std::move(modPath))
     , mOverwrite(overwrite)
 {
 }
 
-bool CModUnpacker::IsSafeFileName(const std::string& name)
+const char* CModUnpacker::RefusalOfName(const std::string& name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos
-        && name.find('\\') == std::string::npos;
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+        return "not a plain file name";
+    // Such a name could rewrite a terminal's screen wherever it is shown.
+    if (std::any_of(name.begin(), name.end(), IsControlByte))
+        return "it holds a control character";
+    return nullptr;
 }
 
 std::vector<CModUnpacker::SOutputFile> CModUnpacker::GetOutputFiles() const
@@ -53,35 +68,80 @@ std::vector<std::string> CModUnpacker::Check(const std::string& folder) const
         problems.push_back(folder + ": not a folder");
     std::set<std::string> seen;
     for (const SOutputFile& file : GetOutputFiles()) {
-        if (!IsSafeFileName(file.name)) {
-            problems.push_back("refusing the stored name \"" + file.name + "\": not a plain file name");
-            continue;
-        }
-        if (!seen.insert(file.name).second) {
-            problems.push_back("refusing the stored name \"" + file.name + "\": it occurs twice");
+        const char* refusal = RefusalOfName(file.name);
+        if (refusal == nullptr && !seen.insert(file.name).second)
+            refusal = "it occurs twice";
+        if (refusal != nullptr) {
+            problems.push_back("refusing the stored name \"" + file.name + "\": " + refusal);
             continue;
         }
         const std::string path = InFolder(folder, file.name);
-        if (mOverwrite == EOverwrite::kKeep && SystemPath::Exists(path))
-            problems.push_back(path + ": exists (use --force to replace it)");
+        if (const char* problem = RefusalOfPath(path))
+            problems.push_back(path + ": " + problem);
     }
     return problems;
 }
 
-void CModUnpacker::Unpack(const std::string& folder, std::ostream& log) const
+// Why the file may not be written at `path`; null when it may.
+const char* CModUnpacker::RefusalOfPath(const std::string& path) const
 {
-    if (!SystemPath::CreateDirectory(folder))
+    switch (SystemEntry::GetKind(path)) {
+    case EKind::kMissing:
+        return nullptr;
+    case EKind::kLink:
+        return "is a symbolic link (unpack never follows or replaces one)";
+    case EKind::kFolder:
+        return "is a folder (unpack never replaces one)";
+    case EKind::kOther:
+        return "is not a regular file (unpack never replaces one)";
+    case EKind::kRegularFile:
+        break;
+    }
+    if (SystemDirectory::IsSameFile(path.c_str(), mModPath.c_str()))
+        return "is the mod file being unpacked (unpack never writes over it)";
+    if (mOverwrite == EOverwrite::kKeep)
+        return "exists (use --force to replace it)";
+    return nullptr;
+}
+
+void CModUnpacker::Unpack(const std::string& folder, std::ostream& log)
+{
+    mFailedPath = folder;
+    const bool madeFolder = SystemEntry::GetKind(folder) == EKind::kMissing;
+    if (madeFolder && !SystemPath::CreateDirectory(folder))
         throw XCreateFailed();
+    const std::vector<SOutputFile> files = GetOutputFiles();
+    try {
+        WriteAll(folder, files);
+    } catch (...) {
+        if (madeFolder)
+            SystemEntry::RemoveEmptyFolder(folder);
+        throw;
+    }
+    for (const SOutputFile& file : files)
+        log << "Wrote " << InFolder(folder, file.name) << " (" << file.size << " bytes)\n";
+}
+
+void CModUnpacker::WriteAll(const std::string& folder, const std::vector<SOutputFile>& files)
+{
+    CStagingFolder staging(folder);
     std::vector<uint8_t> content;
-    for (const SOutputFile& file : GetOutputFiles()) {
+    for (const SOutputFile& file : files) {
         const void* data = file.data;
         if (file.componentIndex >= 0) {
+            mFailedPath = mModPath;
             content.resize(file.size);
             mReader.ReadContent(mReader.GetComponents()[file.componentIndex], content.data());
             data = content.data();
         }
-        const CFileSpec spec(InFolder(folder, file.name).c_str());
-        WriteWholeFile(spec, "    ", "Tdrl", data, file.size);
-        log << "Wrote " << spec.GetFullPath() << " (" << file.size << " bytes)\n";
+        mFailedPath = InFolder(folder, file.name);
+        COpenFile(staging.Add(file.name).c_str(), "    ", "Tdrl").Write(file.size, data);
+    }
+    try {
+        staging.Commit(mOverwrite == EOverwrite::kReplace ? CStagingFolder::EReplace::kRegularFiles
+                                                          : CStagingFolder::EReplace::kNothing);
+    } catch (...) {
+        mFailedPath = staging.GetFailedPath();
+        throw;
     }
 }

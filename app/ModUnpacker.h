@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -7,22 +8,32 @@
 class CModReader;
 
 // Writes the components and the four text files of a mod into a folder. Every
-// name is checked before anything is written, so an unpack either writes all
-// or nothing: a stored name must be a plain file name (not empty, ".", "..",
-// absolute, or holding "/" or "\"), and no file is replaced unless asked to.
+// name is checked before anything is written, and the files are written into a
+// private folder inside the destination and moved into place only when all are
+// written, so an unpack writes all or nothing. A stored name must be a plain file
+// name (not empty, ".", "..", absolute, holding "/" or "\" or a control
+// character). A link, a folder or any other file that is not a regular file is
+// never followed or replaced, nor is the mod file being read; a regular file is
+// replaced only when asked to.
 class CModUnpacker {
 public:
     enum class EOverwrite { kKeep, kReplace };
 
-    CModUnpacker(const CModReader& reader, EOverwrite overwrite);
+    // `modPath` names the file `reader` reads.
+    CModUnpacker(const CModReader& reader, std::string modPath, EOverwrite overwrite);
 
     // One line per problem that would stop the unpack into `folder`; empty when none.
     std::vector<std::string> Check(const std::string& folder) const;
-    // Creates `folder` when it is missing and writes every file, one line each on `log`.
-    void Unpack(const std::string& folder, std::ostream& log) const;
+    // Creates `folder` when it is missing, writes every file and logs one line per
+    // file on `log` once all are in place. On failure nothing new is left in
+    // `folder` (nor the folder, when this made it), GetFailedPath() names the file
+    // at fault (the mod when reading it failed, else the output path) and the
+    // failure is thrown on.
+    void Unpack(const std::string& folder, std::ostream& log);
+    const std::string& GetFailedPath() const { return mFailedPath; }
 
-    // A stored name that may be written as a file of its own.
-    static bool IsSafeFileName(const std::string& name);
+    // Why a stored name may not be written as a file of its own; null when it may.
+    static const char* RefusalOfName(const std::string& name);
 
 private:
     struct SOutputFile {
@@ -32,7 +43,11 @@ private:
         int32_t size = 0;
     };
     std::vector<SOutputFile> GetOutputFiles() const;
+    const char* RefusalOfPath(const std::string& path) const;
+    void WriteAll(const std::string& folder, const std::vector<SOutputFile>& files);
 
     const CModReader& mReader;
+    std::string mModPath;
     EOverwrite mOverwrite;
+    std::string mFailedPath;
 };

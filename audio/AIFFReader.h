@@ -18,7 +18,9 @@ class WAVE_SAMPLE;
 // (outer id not "FORM", no or invalid "COMM", no "SSND", an unreadable "MARK" or
 // missing loop markers); XUnsupportedFormat for a good file the loader cannot
 // take (not 16 bits, a channel it does not have); XRead when "SSND" holds fewer
-// bytes than the frames it claims; XOutOfMemory for more frames than a sample can
+// bytes than the frames it claims, or when the file was cut short (its FORM size
+// claims more than it holds) and a chunk looked for is not found before the cut;
+// XOutOfMemory for more frames than a sample can
 // hold, refused before anything is allocated.
 class CAIFFReader : public CIFFReader {
 public:

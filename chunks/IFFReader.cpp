@@ -5,7 +5,6 @@
 #include "media/Media.h"
 #include "media/XBase.h"
 
-#include <algorithm>
 #include <cstring>
 
 CIFFReader::CIFFReader(CMedia& media, const char* groupID)
@@ -65,9 +64,12 @@ bool CIFFReader::FindChunk(const char* id, uint32_t& size)
     if (std::memcmp(group, mGroupID, 4) != 0 || groupSize < 4)
         throw XBadFormat();
 
-    // Bytes after the group are ignored; a group claiming more than the medium
-    // holds ends with the medium.
-    const int64_t end = std::min<int64_t>(int64_t{groupSize} + 8, media.GetSize());
+    // The walk ends at the group's stated end; bytes after it are ignored. A group
+    // that claims more than the medium holds was cut short: a search that runs
+    // past the medium's end fails as a short read would, because the chunk it
+    // looks for may have been in the part that is missing.
+    const int64_t end = int64_t{groupSize} + 8;
+    const int64_t mediaSize = media.GetSize();
     int64_t position = 12;
 
     uint8_t header[8];
@@ -79,6 +81,8 @@ bool CIFFReader::FindChunk(const char* id, uint32_t& size)
             ++position;
         if (position + 8 >= end)
             return false;
+        if (position + 8 > mediaSize)
+            throw XRead();
         media.SetPosition(static_cast<int32_t>(position));
         media.Read(sizeof header, header);
     }

@@ -10,10 +10,11 @@ class CMedia;
 // any order.
 //
 // The walk trusts no size field: positions are worked out in 64 bits, it stops at
-// the end of the group or of the medium, whichever comes first, and it never reads
-// a chunk header that does not lie wholly before that end (the first header, at
-// offset 12, excepted: it is always read, so an empty group at the very end of the
-// medium fails with the medium's read failure).
+// the group's stated end, and it never reads a chunk header that does not lie
+// wholly before that end (the first header, at offset 12, excepted: it is always
+// read, so an empty group at the very end of the medium fails with the medium's
+// read failure). A walk that would go on past the end of the medium, in a group
+// that claims more than the medium holds, fails with XRead without reading there.
 class CIFFReader {
 public:
     CIFFReader() = default;

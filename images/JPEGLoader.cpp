@@ -1,5 +1,6 @@
 #include "images/JPEGLoader.h"
 
+#include "images/HuffmanTableCheck.h"
 #include "images/JPEGErrorManager.h"
 #include "images/JPEGSource.h"
 #include "images/PixelFormat.h"
@@ -22,9 +23,9 @@ namespace {
 // Rows handed to the library per call: it fills as many as it can at once.
 constexpr int kRowsPerRead = 16;
 
-// A decompression object with our error manager and media source. It is destroyed
-// when this goes out of scope, whichever way; the error exit may have destroyed it
-// already, and destroying twice is harmless.
+// A decompression object with our error manager, media source and Huffman table
+// check. It is destroyed when this goes out of scope, whichever way; the error exit
+// may have destroyed it already, and destroying twice is harmless.
 class CDecompressor {
 public:
     explicit CDecompressor(CMedia& medium)
@@ -33,6 +34,7 @@ public:
         try {
             jpeg_create_decompress(&mInfo);
             SetMediaSource(&mInfo, medium);
+            mTableCheck = std::make_unique<CHuffmanTableCheck>(mInfo);
         } catch (...) {
             // No destructor runs for a half-made object.
             jpeg_destroy_decompress(&mInfo);
@@ -91,6 +93,7 @@ public:
 private:
     jpeg_decompress_struct mInfo{};
     jpeg_error_mgr mError{};
+    std::unique_ptr<CHuffmanTableCheck> mTableCheck; // watches mInfo while it reads
 };
 
 uint64_t PaddedRow(uint64_t bytes)

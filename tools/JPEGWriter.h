@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // A picture in memory for our own JPEG files: three samples per pixel, red,
@@ -20,7 +21,9 @@ struct SRGBImage {
 };
 
 enum class EJPEGCoding { kHuffman, kArithmetic };
-enum class EJPEGProcess { kSequential, kProgressive };
+// kScanPerComponent: sequential, but each component in a scan of its own, so
+// later scans bring their own tables.
+enum class EJPEGProcess { kSequential, kProgressive, kScanPerComponent };
 enum class EJPEGColour { kColour, kGrayscale, kCMYK };
 
 struct SJPEGWriteOptions {
@@ -34,3 +37,9 @@ struct SJPEGWriteOptions {
 // Compresses `image` with the system's JPEG library; throws std::runtime_error
 // when the library refuses.
 std::vector<uint8_t> WriteJPEG(const SRGBImage& image, const SJPEGWriteOptions& options = {});
+
+// The same file with the Huffman table definitions `tables` left out, each named
+// as its DHT segment names it: class in the high four bits (0 DC, 1 AC), slot in
+// the low ones. A segment left with no table goes as a whole. Throws
+// std::runtime_error for a file whose markers it cannot follow.
+std::vector<uint8_t> WithoutHuffmanTables(const std::vector<uint8_t>& jpeg, std::initializer_list<uint8_t> tables);

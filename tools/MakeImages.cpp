@@ -39,7 +39,8 @@ int Number(const char* text)
 }
 
 // Small inputs reach the interesting paths of the decoder quickly: every coding
-// process the library knows, odd sizes, restart markers, and damaged streams.
+// process the library knows, odd sizes, restart markers, and damaged streams,
+// one of them without the Huffman tables its second scan uses.
 void WriteCorpus(const std::string& dir)
 {
     std::filesystem::create_directories(dir);
@@ -66,6 +67,12 @@ void WriteCorpus(const std::string& dir)
     SJPEGWriteOptions arithmetic = plain;
     arithmetic.coding = EJPEGCoding::kArithmetic;
     WriteFile(path("arithmetic-8x8.jpg"), WriteJPEG(MakePhotoLikeImage(8, 8, 7), arithmetic));
+
+    SJPEGWriteOptions scans = plain;
+    scans.process = EJPEGProcess::kScanPerComponent;
+    const std::vector<uint8_t> perComponent = WriteJPEG(MakePhotoLikeImage(16, 8, 9), scans);
+    WriteFile(path("scan-per-component-16x8.jpg"), perComponent);
+    WriteFile(path("second-scan-without-tables.jpg"), WithoutHuffmanTables(perComponent, {0x01, 0x11}));
 
     std::vector<uint8_t> cut = WriteJPEG(MakePhotoLikeImage(24, 24, 8), plain);
     cut.resize(cut.size() / 2);

@@ -48,13 +48,16 @@ int64_t Repeat(int64_t size, bool readsToEnd, Transfer transfer)
 
 int OpenForReading(const char* path)
 {
-    const int handle = Opened(open(path, O_RDONLY | O_CLOEXEC));
+    // Opened without waiting, as a pipe would wait for a writer; only a regular
+    // file is kept, which then reads as usual.
+    const int handle = Opened(open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    // A folder opens for reading on this platform but is no file to read.
-    if (handle >= 0 && (fstat(handle, &info) != 0 || S_ISDIR(info.st_mode))) {
+    if (handle >= 0 && (fstat(handle, &info) != 0 || !S_ISREG(info.st_mode))) {
         close(handle);
         return kNoHandle;
     }
+    if (handle >= 0)
+        fcntl(handle, F_SETFL, fcntl(handle, F_GETFL) & ~O_NONBLOCK);
     AdviseRandomAccess(handle);
     return handle;
 }

@@ -8,7 +8,8 @@ namespace SystemFile {
 
 constexpr int kNoHandle = -1;
 
-// Opens an existing file for shared reading; kNoHandle on failure.
+// Opens an existing regular file for shared reading, never waiting; kNoHandle on
+// failure, and for a folder, a pipe, a device or anything else that is no regular file.
 int OpenForReading(const char* path);
 // Creates or truncates a file for writing; kNoHandle on failure.
 int CreateForWriting(const char* path);

@@ -6,11 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <pty.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,18 +51,32 @@ protected:
     std::ostringstream mErr;
 };
 
+// A mod of these files, by name and bytes, named "Names".
+void WriteMod(const std::string& path, const std::vector<std::pair<std::string, std::string>>& files)
+{
+    COpenFile file(path.c_str(), "TDM ", "Tdrl");
+    CModWriter writer(file);
+    for (const auto& [name, bytes] : files)
+        writer.AddComponent(name.c_str(), bytes.data(), int32_t(bytes.size()));
+    CModInfo info;
+    std::strcpy(info.GetModName(), "Names");
+    writer.Finish(info);
+}
+
+void WriteModWithNames(const std::string& path, const std::vector<std::string>& names)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const std::string& name : names)
+        files.emplace_back(name, "data");
+    WriteMod(path, files);
+}
+
 } // namespace
 
 TEST_F(CommandLineTest, DumpsAModFile)
 {
     const std::string path = mFolder + "/a.tdm";
-    {
-        COpenFile file(path.c_str(), "TDM ", "Tdrl");
-        CModWriter writer(file);
-        writer.AddComponent("Demo.tds", "song", 4);
-        CModInfo info;
-        writer.Finish(info);
-    }
+    WriteMod(path, {{"Demo.tds", "song"}});
     EXPECT_EQ(Run({"dump", path}), 0);
     EXPECT_EQ(mOut.str(),
               "Dumping contents of 'CAT ' chunk (WTDM)\n"
@@ -92,6 +113,9 @@ TEST_F(CommandLineTest, UsageErrorsAndInformation)
     EXPECT_NE(mErr.str().find("unknown command 'frobnicate'"), std::string::npos);
     EXPECT_EQ(Run({"dump"}), 2);
     EXPECT_EQ(Run({"dump", "a", "b"}), 2);
+    EXPECT_EQ(Run({"unpack", "a.tdm", "out", "extra"}), 2);
+    EXPECT_EQ(mErr.str(), "modstower-cli: unpack needs FILE.tdm and DIR\n"
+                          "Try 'modstower-cli --help' for more information.\n");
     EXPECT_EQ(mOut.str(), "");
 
     EXPECT_EQ(Run({"--version"}), 0);
@@ -122,16 +146,18 @@ std::string Lines(const std::vector<std::string>& lines)
     return text;
 }
 
-void WriteModWithNames(const std::string& path, const std::vector<std::string>& names)
-{
-    COpenFile file(path.c_str(), "TDM ", "Tdrl");
-    CModWriter writer(file);
-    for (const std::string& name : names)
-        writer.AddComponent(name.c_str(), "data", 4);
-    CModInfo info;
-    std::strcpy(info.GetModName(), "Names");
-    writer.Finish(info);
-}
+// Both ends of a named pipe held open, so that a run that wrongly opens the pipe
+// fails its test rather than waiting forever for the other end.
+class CHeldOpen {
+public:
+    explicit CHeldOpen(const std::string& pipe) : mHandle(open(pipe.c_str(), O_RDWR | O_NONBLOCK)) {}
+    ~CHeldOpen() { close(mHandle); }
+    CHeldOpen(const CHeldOpen&) = delete;
+    CHeldOpen& operator=(const CHeldOpen&) = delete;
+
+private:
+    int mHandle;
+};
 
 // Runs in a given current folder and comes back.
 class CCurrentFolder {
@@ -257,14 +283,21 @@ TEST_F(CommandLineTest, UnpackWritesComponentsAndTexts)
     EXPECT_EQ(Run({"unpack", mFolder + "/kit.tdm", out}), 1);
     EXPECT_NE(mErr.str().find(out + "/Demo.tds: exists (use --force to replace it)\n"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    // --force replaces the name, never writing through it: a second link keeps the old bytes.
+    std::filesystem::create_hard_link(out + "/Demo.tds", mFolder + "/second-link");
     EXPECT_EQ(Run({"unpack", "--force", mFolder + "/kit.tdm", out}), 0);
     EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'s', 'o', 'n', 'g'}));
+    EXPECT_EQ(ReadFileBytes(mFolder + "/second-link"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(mOut.str(), Lines({"Wrote " + out + "/Demo.tds (4 bytes)", "Wrote " + out + "/ModName.txt (8 bytes)",
+                                 "Wrote " + out + "/Comments.txt (0 bytes)", "Wrote " + out + "/www.txt (0 bytes)",
+                                 "Wrote " + out + "/ftp.txt (0 bytes)"}));
 }
 
 TEST_F(CommandLineTest, UnpackRefusesNamesThatLeaveTheFolder)
 {
     const std::string mod = mFolder + "/evil.tdm";
-    WriteModWithNames(mod, {"ok.jpg", "../escape", "/etc/passwd", "a\\b", ".", "..", "", "ok.jpg"});
+    WriteModWithNames(mod, {"ok.jpg", "../escape", "/etc/passwd", "a\\b", ".", "..", "", "ok.jpg", "bell\a.jpg",
+                            "del\x7F.jpg", "\x1B[2J.jpg"});
     EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
     EXPECT_EQ(mErr.str(),
               "modstower-cli: refusing the stored name \"../escape\": not a plain file name\n"
@@ -274,7 +307,143 @@ TEST_F(CommandLineTest, UnpackRefusesNamesThatLeaveTheFolder)
               "modstower-cli: refusing the stored name \"..\": not a plain file name\n"
               "modstower-cli: refusing the stored name \"\": not a plain file name\n"
               "modstower-cli: refusing the stored name \"ok.jpg\": it occurs twice\n"
+              "modstower-cli: refusing the stored name \"bell\a.jpg\": it holds a control character\n"
+              "modstower-cli: refusing the stored name \"del\x7F.jpg\": it holds a control character\n"
+              "modstower-cli: refusing the stored name \"\x1B[2J.jpg\": it holds a control character\n"
               "modstower-cli: " + mod + ": nothing unpacked\n");
     EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
     EXPECT_FALSE(std::filesystem::exists(mFolder + "/escape"));
+}
+
+TEST_F(CommandLineTest, UnpackNeverFollowsOrReplacesWhatIsNoRegularFile)
+{
+    // Unpacked into the mod's own folder, with --force; one of the names is the mod's.
+    const std::string mod = mFolder + "/kit.tdm";
+    WriteModWithNames(mod, {"link.jpg", "dangling.jpg", "folder.jpg", "pipe.jpg", "kit.tdm"});
+    const std::vector<uint8_t> modBytes = ReadFileBytes(mod);
+    std::filesystem::create_directory(mFolder + "/outside");
+    const std::string target = WriteFile("outside/target", "keep");
+    std::filesystem::create_symlink(target, mFolder + "/link.jpg");
+    std::filesystem::create_symlink(mFolder + "/outside/nothing", mFolder + "/dangling.jpg");
+    std::filesystem::create_directory(mFolder + "/folder.jpg");
+    ASSERT_EQ(mkfifo((mFolder + "/pipe.jpg").c_str(), 0600), 0);
+    const CHeldOpen pipeEnds(mFolder + "/pipe.jpg");
+
+    EXPECT_EQ(Run({"unpack", "--force", mod, mFolder}), 1);
+    EXPECT_EQ(mErr.str(), Lines({"modstower-cli: " + mFolder + "/link.jpg: is a symbolic link (unpack never follows or replaces one)",
+                                 "modstower-cli: " + mFolder + "/dangling.jpg: is a symbolic link (unpack never follows or replaces one)",
+                                 "modstower-cli: " + mFolder + "/folder.jpg: is a folder (unpack never replaces one)",
+                                 "modstower-cli: " + mFolder + "/pipe.jpg: is not a regular file (unpack never replaces one)",
+                                 "modstower-cli: " + mod + ": is the mod file being unpacked (unpack never writes over it)",
+                                 "modstower-cli: " + mod + ": nothing unpacked"}));
+    EXPECT_EQ(ReadFileBytes(target), std::vector<uint8_t>({'k', 'e', 'e', 'p'}));
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/outside/nothing"));
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/ModName.txt"));
+    EXPECT_EQ(ReadFileBytes(mod), modBytes);
+}
+
+namespace {
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, UnpackThatFailsLeavesNothingNewAndNamesTheOutputPath)
+{
+    // A write that fails: the folder the unpack made goes again.
+    const std::string mod = mFolder + "/big.tdm";
+    WriteMod(mod, {{"small.tds", "song"}, {"big.tds", std::string(20000, 'b')}});
+    {
+        CFileSizeLimit limit(10000);
+        EXPECT_EQ(Run({"unpack", mod, mFolder + "/out"}), 1);
+    }
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/out/big.tds: cannot be written (disk full or not writable); nothing unpacked\n");
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
+
+    // A name the file system refuses, met while moving the files into place: the
+    // files placed before it are taken back, and the one they replaced comes back.
+    const std::string out = mFolder + "/kept";
+    std::filesystem::create_directory(out);
+    WriteFile("kept/Demo.tds", "mine");
+    const std::string tooLong(256, 'n');
+    WriteModWithNames(mod, {"Demo.tds", tooLong});
+    EXPECT_EQ(Run({"unpack", "--force", mod, out}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + out + "/" + tooLong + ": cannot be opened or created; nothing unpacked\n");
+    EXPECT_EQ(FolderNames(out), std::vector<std::string>{"Demo.tds"});
+    EXPECT_EQ(ReadFileBytes(out + "/Demo.tds"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(mOut.str(), "");
+}
+
+TEST_F(CommandLineTest, FilesThatAreNoRegularFilesAreRefusedUnopened)
+{
+    // Opening the pipe would wait for a writer; the link leads to a device.
+    const std::string pipe = mFolder + "/pipe.tdm", device = mFolder + "/zero.tdm";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const CHeldOpen pipeEnds(pipe);
+    std::filesystem::create_symlink("/dev/zero", device);
+    for (const std::string& path : {pipe, device, mFolder}) {
+        for (const char* verb : {"list", "dump", "unpack"}) {
+            std::vector<std::string> arguments = {verb, path};
+            if (std::string(verb) == "unpack")
+                arguments.push_back(mFolder + "/out");
+            EXPECT_EQ(Run(arguments), 1) << verb << " " << path;
+            EXPECT_EQ(mErr.str(), "modstower-cli: " + path + ": not a regular file\n") << verb;
+            EXPECT_EQ(mOut.str(), "") << verb;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out"));
+}
+
+namespace {
+
+// What the real program writes with its standard streams on a new pseudo-terminal.
+std::string RunOnATerminal(const std::vector<std::string>& arguments)
+{
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        std::vector<char*> argv = {const_cast<char*>(MODSTOWER_CLI)};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(MODSTOWER_CLI, argv.data());
+        _exit(127);
+    }
+    std::string output;
+    char buffer[4096];
+    for (ssize_t count = 0; (count = read(terminal, buffer, sizeof buffer)) > 0;) // ends in EIO
+        output.append(buffer, size_t(count));
+    close(terminal);
+    waitpid(child, nullptr, 0);
+    return output;
+}
+
+// What the real program writes into a pipe.
+std::string RunIntoAPipe(const std::string& arguments)
+{
+    FILE* pipe = popen((std::string(MODSTOWER_CLI) + " " + arguments).c_str(), "r");
+    std::string output;
+    for (int c = 0; (c = std::fgetc(pipe)) != EOF;)
+        output += char(c);
+    pclose(pipe);
+    return output;
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, ControlBytesInNamesShowAsQuestionMarksOnATerminalOnly)
+{
+    const std::string mod = mFolder + "/evil.tdm";
+    WriteModWithNames(mod, {"a\x1B[31mred\x7F.jpg"});
+    EXPECT_NE(RunOnATerminal({"list", mod}).find("\n  a?[31mred?.jpg "), std::string::npos);
+    EXPECT_NE(RunIntoAPipe("list " + mod).find("\n  a\x1B[31mred\x7F.jpg "), std::string::npos);
+    // Standard error is a terminal too: the refusal shows the name the same way.
+    EXPECT_NE(RunOnATerminal({"unpack", mod, mFolder + "/out"}).find("\"a?[31mred?.jpg\""), std::string::npos);
 }

@@ -194,24 +194,33 @@ TEST_F(PackRunTest, SkinImages)
     mFolder.Write("12015.JPG", standard);            // capitals still name row 0
     mFolder.Write("12016.jpg", odd);                 // row 1 wants 53 x 19
     mFolder.Write("12017.jpg", "not a picture");
+    // Rows 3 and 4 want 23 x 9: one pixel off on one side is off all the same.
+    const std::vector<uint8_t> wider = MakeJPEGFile(24, 9, 3), lower = MakeJPEGFile(23, 8, 4);
+    mFolder.Write("12019.jpg", wider);
+    mFolder.Write("12020.jpg", lower);
     mFolder.Write("12015.jpeg", standard);           // not the ".jpg" extension
     mFolder.Write("99999.jpg", standard);            // not in the table
     Pack();
+    size_t size = 1564;
+    for (const std::vector<uint8_t>* image : {&standard, &odd, &wider, &lower})
+        size += 8 + 10 + image->size() + image->size() % 2;
     const Lines expected = Join({"- Skipping file: 12015.jpeg...",
                                  "Adding: 12015.JPG...",
                                  "* Nonstandard size of jpeg: 12016.jpg...",
                                  "Adding: 12016.jpg...",
                                  "** Invalid jpeg: 12017.jpg...",
                                  "- Skipping file: 12017.jpg...",
+                                 "* Nonstandard size of jpeg: 12019.jpg...",
+                                 "Adding: 12019.jpg...",
+                                 "* Nonstandard size of jpeg: 12020.jpg...",
+                                 "Adding: 12020.jpg...",
                                  "- Skipping file: 99999.jpg..."},
-                                Totals(2, "Skins", 0, "", "",
-                                       1564 + 8 + 10 + standard.size() + (standard.size() % 2)
-                                           + 8 + 10 + odd.size() + (odd.size() % 2)));
+                                Totals(4, "Skins", 0, "", "", size));
     EXPECT_EQ(mUI.lines, expected);
 
     CStringMedia file(OutputText());
     CModReader reader(file);
-    ASSERT_EQ(reader.GetComponents().size(), 2u);
+    ASSERT_EQ(reader.GetComponents().size(), 4u);
     EXPECT_EQ(reader.GetComponents()[0].storedName, "12015.JPG"); // the case the listing gave
     std::vector<uint8_t> content(reader.GetComponents()[0].contentSize);
     reader.ReadContent(reader.GetComponents()[0], content.data());
@@ -230,12 +239,17 @@ TEST_F(PackRunTest, SamplesAndTheirChecks)
     mFolder.Write("tr808sd3.wav", MakeWaveFile(frames, 1, 44100, 16, 2)); // compressed
     mFolder.Write("tr808sd4.wav", std::string("RIFF\4\0\0\0WAVE", 12));    // no chunks at all
     mFolder.Write("tr808sd5.aif", MakeAiffFile(frames, 1, 48000));
+    // Cut short: its FORM size still counts 28 bytes of an "INST" that is missing.
+    std::vector<uint8_t> cut = aiff;
+    SetBE32(cut.data() + 4, GetBE32(cut.data() + 4) + 28);
+    mFolder.Write("tr808n1.aif", cut);
     Pack();
 
     const Lines expected = Join(
         {"Adding: tr808bd.aif...",
          "** Multiple formats for file found: TR808BD.wav...",
          "- Skipping file: TR808BD.wav...",
+         "- Skipping file: tr808n1.aif...",
          "Adding: tr808sd1.wav...",
          "** Invalid aiff: tr808sd2.aif. Only mono samples allowed.",
          "** Invalid aiff: tr808sd2.aif. Only 16-bit samples allowed.",

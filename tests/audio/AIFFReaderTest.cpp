@@ -136,6 +136,7 @@ TEST(AIFFReader, ReadsInstrumentAndLoop)
         {Instrument(0, 5, 0), "44100 Hz, 4 frames, loop 0..4 off, note 60 detune 0"},
         // Markers outside the sample are moved inside and switch the loop off.
         {Markers(Instrument(60, 0, 1), {1, 99}), "44100 Hz, 4 frames, loop 1..4 off, note 60 detune 0"},
+        {Markers(Instrument(60, 0, 1), {1, 4}), "44100 Hz, 4 frames, loop 1..4 on, note 60 detune 0"}, // the last frame
         {Markers(Instrument(60, 0, 1), {-3, 2}), "44100 Hz, 4 frames, loop 0..2 off, note 60 detune 0"},
         // One marker is no loop, and no failure.
         {Markers(Instrument(60, 0, 1), {2}), "44100 Hz, 4 frames, loop 0..4 off, note 60 detune 0"},

@@ -83,6 +83,7 @@ TEST(FrameReader, MixdownScalesInASecondPassOnlyWhenTheSumClips)
         // The loudest negative sum sets the gain as well: 17895.
         {{-30000, -30000, 100, 100}, 2, {-32768, 108}, true, 2},
         {{32767, -32768, 5}, 1, {32767, -32768, 5}, false, 1}, // mono is copied
+        {{20000, 12767, -20000, -12768}, 2, {32767, -32768}, false, 1}, // sums exactly at full scale
     };
     for (const auto& [frames, channels, mixed, scaled, reads] : cases) {
         CRecordingMedia source(static_cast<int32_t>(frames.size() * 2));

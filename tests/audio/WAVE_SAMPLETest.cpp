@@ -92,4 +92,7 @@ TEST(WAVE_SAMPLE, OverviewZeroCrossingsAndNormalizing)
     EXPECT_EQ(wave.FindZeroCrossing(1, 10), 1);   // the down walk leaves the sample first: the position
     EXPECT_EQ(wave.FindZeroCrossing(7, 1), 7);    // nothing within the range
     EXPECT_EQ(wave.FindZeroCrossing(100, 3), 11); // limited to the last frame
+    WAVE_SAMPLE rising("s", 44100, 6, 0, 0, false);
+    rising.GetData().Write(0, 12, Words({-10, 20, 30, 40, 50, 60}, true).data());
+    EXPECT_EQ(rising.FindZeroCrossing(2, 3), 0);  // found on the lower bound, frame 0
 }

@@ -113,18 +113,21 @@ TEST(IFFReader, TheWalkStaysInsideTheGroupAndTheMedium)
     EXPECT_THROW(Find(std::string("FORM\0\0", 6), "AAAA", size), XRead);
 
     // Group and chunk sizes of 2^32 - 1: positions are worked out in 64 bits and
-    // the walk stops at the end of the medium.
+    // the walk stops at the group's end.
     const std::string huge = Form("AAAA" + Size(0xFFFFFFFF) + std::string(40, 7), 0xFFFFFFFF);
     EXPECT_FALSE(Find(huge, "BBBB", size));
     EXPECT_TRUE(Find(huge, "AAAA", size));
     EXPECT_EQ(size, 0xFFFFFFFFu);
     // A size that would wrap a 32-bit position back onto its own chunk.
     EXPECT_FALSE(Find(Form("AAAA" + Size(0xFFFFFFF8) + std::string(40, 7)), "BBBB", size));
-    // A group claiming more than the medium holds: a header cut off by the
-    // medium's end is not read.
+    // A group claiming more than the medium holds was cut short: what lies before
+    // the cut is found, a search past it fails as a short read, and the header cut
+    // off by the medium's end is not read.
     const std::string cut = Form(Chunk("AAAA", "12") + "BBB", 1000);
     EXPECT_TRUE(Find(cut, "AAAA", size));
-    EXPECT_FALSE(Find(cut, "BBBB", size));
+    EXPECT_THROW(Find(cut, "BBBB", size), XRead);
+    EXPECT_THROW(Find(Form(Chunk("AAAA", "12"), 23), "BBBB", size), XRead);
+    EXPECT_FALSE(Find(Form(Chunk("AAAA", "12"), 22), "BBBB", size));
     // Many empty chunks: every step moves at least 8 bytes.
     std::string zeros;
     for (int i = 0; i < 1000; ++i)

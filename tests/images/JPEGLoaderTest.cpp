@@ -64,10 +64,12 @@ std::string Thrown(F action)
     return "nothing";
 }
 
-std::vector<uint8_t> Photo(int width, int height, EJPEGColour colour = EJPEGColour::kColour)
+std::vector<uint8_t> Photo(int width, int height, EJPEGColour colour = EJPEGColour::kColour,
+                           EJPEGProcess process = EJPEGProcess::kSequential)
 {
     SJPEGWriteOptions options;
     options.colour = colour;
+    options.process = process;
     return WriteJPEG(MakePhotoLikeImage(width, height, 7), options);
 }
 
@@ -137,7 +139,9 @@ TEST(JPEGLoader, TrueColourDepthsHoldTheLibrarysPixels)
     // short keeps its full size, what there is decoded as the library decodes it.
     const int w = 45, h = 40;
     const std::vector<uint8_t> whole = Photo(w, h), truncated(whole.begin(), whole.begin() + whole.size() * 3 / 4);
-    for (const std::vector<uint8_t>& jpeg : {whole, Photo(w, h, EJPEGColour::kGrayscale), truncated}) {
+    const std::vector<uint8_t> progressive = Photo(w, h, EJPEGColour::kColour, EJPEGProcess::kProgressive);
+    const std::vector<uint8_t> scans = Photo(w, h, EJPEGColour::kColour, EJPEGProcess::kScanPerComponent);
+    for (const std::vector<uint8_t>& jpeg : {whole, Photo(w, h, EJPEGColour::kGrayscale), truncated, progressive, scans}) {
         const std::vector<uint8_t> reference = ReferenceDecode(jpeg);
         const struct { uint8_t depth; size_t rowBytes; } layouts[] = {{16, 92}, {24, 136}, {32, 180}};
         for (const auto& [depth, rowBytes] : layouts) {
@@ -223,7 +227,14 @@ TEST(JPEGLoader, EachFatalErrorHasItsClass)
     arithmetic.coding = progressive.coding = EJPEGCoding::kArithmetic;
     progressive.process = EJPEGProcess::kProgressive;
     const std::vector<uint8_t> arithmeticCoded = WriteJPEG(MakePhotoLikeImage(16, 16, 1), arithmetic);
-    ASSERT_NO_THROW(ReferenceDecode(arithmeticCoded)); // the library itself would decode it
+    // Without its tables a stream is decoded by the library with standard ones. With
+    // a scan per component and the colour tables left out, the brightness scan
+    // passes and the next scan is refused.
+    const std::vector<uint8_t> noTables = WithoutHuffmanTables(photo, {0x00, 0x01, 0x10, 0x11});
+    const std::vector<uint8_t> noColourTables =
+        WithoutHuffmanTables(Photo(16, 16, EJPEGColour::kColour, EJPEGProcess::kScanPerComponent), {0x01, 0x11});
+    for (const auto& jpeg : {arithmeticCoded, noTables, noColourTables})
+        ASSERT_NO_THROW(ReferenceDecode(jpeg)); // the library itself would decode it
     const std::string bad = typeid(XJPegBadFormat).name(), unsupported = typeid(XJPegUnsupportedFormat).name();
     const std::string internal = typeid(XJPegInternalError).name(), tooLarge = typeid(XJPegOutOfMemory).name();
     const struct { const char* what; std::vector<uint8_t> jpeg; std::vector<uint8_t> depths; std::string thrown; } cases[] = {
@@ -231,6 +242,8 @@ TEST(JPEGLoader, EachFatalErrorHasItsClass)
         {"empty", {}, {8, 16, 24, 32}, bad},
         {"arithmetic", arithmeticCoded, {8, 16, 24, 32}, internal},
         {"arithmetic progressive", WriteJPEG(MakePhotoLikeImage(16, 16, 1), progressive), {8, 24}, internal},
+        {"no Huffman tables", noTables, {8, 16, 24, 32}, internal},
+        {"no tables for the second scan", noColourTables, {8, 24}, internal},
         {"four colours", Photo(16, 8, EJPEGColour::kCMYK), {8, 16, 24}, unsupported},
         {"depth it cannot store: too few rows read", photo, {0, 1, 4, 15, 48, 255}, bad},
         {"too wide for a bitmap", WithSize(photo, 32768, 16), {24}, tooLarge},
@@ -245,6 +258,8 @@ TEST(JPEGLoader, EachFatalErrorHasItsClass)
             EXPECT_EQ(Thrown([&] { Load(depth, c.jpeg); }), c.thrown) << c.what << " at depth " << int(depth);
         }
     }
+    // Exactly as many pixels as allowed are decoded (a grey stream cut short: fast to decode).
+    EXPECT_EQ(Decode(16, WithSize(Photo(16, 16, EJPEGColour::kGrayscale), 16384, 4096)).header.info.width, 16384);
 }
 
 TEST(JPEGLoader, ReadsFromTheMediumsPositionAndPassesOnItsFailures)
