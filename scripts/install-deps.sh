@@ -5,8 +5,13 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libjpeg62-turbo-dev
+    libjpeg62-turbo-dev libpng-dev
     qt6-base-dev
+    # The installation test and the desktop program's end-to-end test: a virtual
+    # display with a small window manager, tools that drive and photograph it,
+    # and the checkers of desktop entries and manual pages.
+    desktop-file-utils man-db
+    xvfb xauth openbox xdotool wmctrl imagemagick
 )
 
 missing=()

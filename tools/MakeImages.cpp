@@ -4,8 +4,12 @@
 //   modstower_mkimage palette OUT.scol        the 236 palette colours, 708 bytes
 //   modstower_mkimage photo W H SEED OUT.jpg  a photograph-like test picture
 //   modstower_mkimage corpus DIR              seed inputs for the JPEG fuzz targets
+//   modstower_mkimage icon SIZE OUT.png       the program's icon, SIZE pixels square
+//   modstower_mkimage icon-svg OUT.svg        the program's icon, scalable
+#include "tools/IconDrawing.h"
 #include "tools/ImageSynth.h"
 #include "tools/JPEGWriter.h"
+#include "tools/PNGWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -85,8 +89,14 @@ int main(int argc, char** argv)
             WriteFile(argv[5], WriteJPEG(MakePhotoLikeImage(Number(argv[2]), Number(argv[3]), seed)));
         } else if (verb == "corpus" && argc == 3) {
             WriteCorpus(argv[2]);
+        } else if (verb == "icon" && argc == 4) {
+            WriteFile(argv[3], WritePNG(MakeProgramIcon().Rasterise(Number(argv[2]))));
+        } else if (verb == "icon-svg" && argc == 3) {
+            const std::string svg = MakeProgramIcon().ToSVG();
+            WriteFile(argv[2], std::vector<uint8_t>(svg.begin(), svg.end()));
         } else {
-            std::fprintf(stderr, "usage: %s splash OUT.jpg | palette OUT.scol | photo W H SEED OUT.jpg | corpus DIR\n", argv[0]);
+            std::fprintf(stderr, "usage: %s splash OUT.jpg | palette OUT.scol | photo W H SEED OUT.jpg | corpus DIR\n"
+                         "       %s icon SIZE OUT.png | icon-svg OUT.svg\n", argv[0], argv[0]);
             return 2;
         }
     } catch (const std::exception& e) {

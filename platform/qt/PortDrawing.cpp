@@ -39,6 +39,18 @@ void SetUpPainter(QPainter& painter, CPortWindow& window)
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// Runs one pixel operation on the window's backing image and shows what changed.
+template <typename Operation>
+void WithRaster(WindowHandle window, Operation operation)
+{
+    CPortWindow* portWindow = Find(window);
+    if (portWindow == nullptr)
+        return;
+    CRaster raster(portWindow->GetBacking(), portWindow->GetClip());
+    operation(raster);
+    portWindow->Drawn(raster.GetTouched());
+}
+
 QStyle::StandardPixmap PixmapFor(EStandardIcon icon)
 {
     switch (icon) {
@@ -74,22 +86,12 @@ SRect GetClipBox(WindowHandle window)
 
 void FillRect(WindowHandle window, const SRect& rect, SColour colour, EMix mix)
 {
-    CPortWindow* portWindow = Find(window);
-    if (portWindow == nullptr)
-        return;
-    CRaster raster(portWindow->GetBacking(), portWindow->GetClip());
-    raster.FillRect(rect, colour, mix);
-    portWindow->Drawn(raster.GetTouched());
+    WithRaster(window, [&](CRaster& raster) { raster.FillRect(rect, colour, mix); });
 }
 
 void Polyline(WindowHandle window, const std::vector<SPoint>& points, SColour colour, EMix mix)
 {
-    CPortWindow* portWindow = Find(window);
-    if (portWindow == nullptr)
-        return;
-    CRaster raster(portWindow->GetBacking(), portWindow->GetClip());
-    raster.Polyline(points, colour, mix);
-    portWindow->Drawn(raster.GetTouched());
+    WithRaster(window, [&](CRaster& raster) { raster.Polyline(points, colour, mix); });
 }
 
 void DrawText(WindowHandle window, int32_t x, int32_t top, const std::string& text, FontHandle font,
@@ -134,12 +136,7 @@ void DrawWrappedText(WindowHandle window, const SRect& rect, const std::string& 
 void CopyPixels(WindowHandle window, int32_t x, int32_t y, const uint32_t* pixels, int32_t width, int32_t height,
                 const SRect& source)
 {
-    CPortWindow* portWindow = Find(window);
-    if (portWindow == nullptr)
-        return;
-    CRaster raster(portWindow->GetBacking(), portWindow->GetClip());
-    raster.CopyPixels(x, y, pixels, width, height, source);
-    portWindow->Drawn(raster.GetTouched());
+    WithRaster(window, [&](CRaster& raster) { raster.CopyPixels(x, y, pixels, width, height, source); });
 }
 
 void DrawStandardIcon(WindowHandle window, const SRect& rect, EStandardIcon icon)

@@ -31,6 +31,16 @@ QSize ClientSizeFor(const SWindowStyle& style, SSize outer)
     return client.size().boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
+// A point through one of the window's mappings; unchanged without a window.
+SPoint MapPoint(WindowHandle window, SPoint point, QPoint (QWidget::*map)(const QPoint&) const)
+{
+    CPortWindow* portWindow = Find(window);
+    if (portWindow == nullptr)
+        return point;
+    const QPoint mapped = (portWindow->*map)(QPoint(point.x, point.y));
+    return {mapped.x(), mapped.y()};
+}
+
 void PostCaptureChanged(WindowHandle from, WindowHandle to)
 {
     SMessage message;
@@ -86,8 +96,9 @@ void DestroyWindow(WindowHandle window)
     state.StopTimersOf(window);
     state.RemoveControlsOf(window);
     FreeOwnedWindows(portWindow);
-    state.RemoveWindow(window);
+    // Hidden first, so that what hiding reports goes with the window's messages.
     portWindow->hide();
+    state.RemoveWindow(window);
     delete portWindow;
 }
 
@@ -278,20 +289,12 @@ WindowHandle WindowFromPoint(SPoint screen)
 
 SPoint ClientToScreen(WindowHandle window, SPoint client)
 {
-    CPortWindow* portWindow = Find(window);
-    if (portWindow == nullptr)
-        return client;
-    const QPoint point = portWindow->mapToGlobal(QPoint(client.x, client.y));
-    return {point.x(), point.y()};
+    return MapPoint(window, client, &QWidget::mapToGlobal);
 }
 
 SPoint ScreenToClient(WindowHandle window, SPoint screen)
 {
-    CPortWindow* portWindow = Find(window);
-    if (portWindow == nullptr)
-        return screen;
-    const QPoint point = portWindow->mapFromGlobal(QPoint(screen.x, screen.y));
-    return {point.x(), point.y()};
+    return MapPoint(window, screen, &QWidget::mapFromGlobal);
 }
 
 } // namespace WindowPort

@@ -76,25 +76,6 @@ TEST_F(PortDrawingTest, InvertedPolylineFlipsEachPixelOnce)
                                                             "######\n");
 }
 
-TEST_F(PortDrawingTest, MixesCopyMergeAndInvert)
-{
-    const SColour start{0x12, 0x80, 0x0F};
-    const SColour colour{0x21, 0x01, 0xF0};
-    struct SCase {
-        EMix mix;
-        SColour expected;
-    };
-    for (const SCase& test : {SCase{EMix::kCopy, colour}, SCase{EMix::kMerge, {0x33, 0x81, 0xFF}},
-                              SCase{EMix::kInvert, {0xED, 0x7F, 0xF0}}}) {
-        FillRect(mWindow.Get(), {0, 0, 2, 2}, start, EMix::kCopy);
-        FillRect(mWindow.Get(), {0, 0, 1, 1}, colour, test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 0, 0), test.expected) << int(test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 1, 1), start);
-        Polyline(mWindow.Get(), {{1, 0}, {2, 0}}, colour, test.mix);
-        EXPECT_EQ(GetPixel(mWindow.Get(), 1, 0), test.expected) << int(test.mix);
-    }
-}
-
 TEST_F(PortDrawingTest, ClipCutsEveryOperation)
 {
     SetClipRect(mWindow.Get(), {2, 2, 5, 4});
@@ -152,15 +133,19 @@ TEST_F(PortDrawingTest, TextStaysInsideItsCell)
     DeleteFont(font);
 }
 
-TEST_F(PortDrawingTest, TextBackgroundFillsTheCell)
+TEST_F(PortDrawingTest, StandardIconStaysInItsRectangle)
 {
-    const FontHandle font = CreateFont({"Helv", 12, true, false, false});
-    const SSize extent = GetTextExtent(font, "ab");
-    DrawText(mWindow.Get(), 0, 0, "ab", font, kBlack, &kRed);
-    EXPECT_EQ(GetPixel(mWindow.Get(), extent.width - 1, 0), kRed);
-    EXPECT_EQ(GetPixel(mWindow.Get(), extent.width, 0), kWhite);
-    EXPECT_EQ(GetPixel(mWindow.Get(), 0, extent.height), kWhite);
-    DeleteFont(font);
+    DrawStandardIcon(mWindow.Get(), {4, 2, 28, 26}, EStandardIcon::kStop);
+    int inside = 0;
+    int outside = 0;
+    for (int32_t y = 0; y < 30; ++y) {
+        for (int32_t x = 0; x < 40; ++x) {
+            if (GetPixel(mWindow.Get(), x, y) != kWhite)
+                (x >= 4 && x < 28 && y >= 2 && y < 26 ? inside : outside) += 1;
+        }
+    }
+    EXPECT_GT(inside, 24 * 24 / 4);
+    EXPECT_EQ(outside, 0);
 }
 
 // The framework asks for faces of another platform; they become the system's

@@ -4,6 +4,7 @@
 #include "platform/qt/PortWindow.h"
 #include "tests/qt/PortTestSupport.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -116,16 +117,6 @@ TEST(PortWindowTest, ScrollBarReportsActionsAndStaysPut)
     EXPECT_EQ(GetControlValue(bar), 35);
 }
 
-TEST(PortWindowTest, ProgressBarTakesRangeAndValue)
-{
-    CTestWindow window(200, 100);
-    const ControlHandle progress = CreateControl(window.Get(), EControlKind::kProgressBar, {0, 0, 150, 20}, "");
-    SetControlRange(progress, 0, 1000);
-    SetControlValue(progress, 250);
-    EXPECT_EQ(GetControlValue(progress), 250);
-    EXPECT_EQ(GetControlValue(12345), 0) << "no such control";
-}
-
 // Keys that reach a focused control are the framework's all the same.
 TEST(PortWindowTest, FocusedControlHandsKeysToItsWindow)
 {
@@ -166,6 +157,50 @@ TEST(KeyTranslationTest, KeysTakeTheOriginalNumbers)
         EXPECT_EQ(key.character, test.character) << std::hex << test.qtKey;
         EXPECT_EQ(key.extended, test.extended) << std::hex << test.qtKey;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Activation is the window manager's to grant, and its word may come late, so
+// the test waits for the messages in whatever order they come.
+TEST(PortWindowStateTest, ActivationAndStayOnTop)
+{
+    CTestWindow window(50, 50);
+    CTestWindow other(50, 50);
+    Activate(other.Get());
+    std::vector<SMessage> taken;
+    ASSERT_TRUE(WaitForMessage(
+        [&](const SMessage& m) { return m.kind == EMessage::kActivate && m.window == other.Get(); }, taken));
+    Activate(window.Get());
+    bool activated = false;
+    bool deactivated = false;
+    EXPECT_TRUE(WaitForMessage(
+        [&](const SMessage& m) {
+            activated |= m.kind == EMessage::kActivate && m.window == window.Get();
+            deactivated |= m.kind == EMessage::kDeactivate && m.window == other.Get();
+            return activated && deactivated;
+        },
+        taken));
+    EXPECT_EQ(GetActiveWindow(), window.Get());
+    SetStayOnTop(window.Get(), true);
+    EXPECT_TRUE(IsVisible(window.Get()));
+    Enable(window.Get(), false);
+    EXPECT_FALSE(IsEnabled(window.Get()));
+    Hide(window.Get());
+    EXPECT_FALSE(IsVisible(window.Get()));
+}
+
+// The busy cursor covers the whole program, once however often it is asked for.
+TEST(PortWindowStateTest, BusyCursorComesAndGoes)
+{
+    SetCursor(ECursor::kBusy);
+    SetCursor(ECursor::kBusy);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    SetCursor(ECursor::kArrow);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace
