@@ -196,3 +196,71 @@ TEST(AlertBox, TheCommandLinesMissingFileShowsAsAnAlertBox)
     EXPECT_EQ(shown, "The file \"no-such-file-here\" could not be found.");
     EXPECT_EQ(application.nothingToOpenCalls, 1);
 }
+
+namespace {
+
+// What the alert shows, its native buttons included.
+struct SShownAlert {
+    std::vector<uint32_t> pixels;
+    WindowPort::SSize size;
+
+    bool IsDark(int32_t x, int32_t y) const
+    {
+        const uint32_t p = pixels[static_cast<size_t>(y) * size.width + x];
+        return ((p >> 16) & 0xFF) < 0x60 && ((p >> 8) & 0xFF) < 0x60 && (p & 0xFF) < 0x60;
+    }
+    // Rows of `rect` that hold dark pixels.
+    std::vector<int32_t> InkRows(const SViewRect& rect) const
+    {
+        std::vector<int32_t> rows;
+        for (int32_t y = rect.top; y < rect.bottom; ++y) {
+            for (int32_t x = rect.left; x < rect.right; ++x) {
+                if (IsDark(x, y)) {
+                    rows.push_back(y);
+                    break;
+                }
+            }
+        }
+        return rows;
+    }
+};
+
+} // namespace
+
+TEST(AlertBox, ButtonsStandAtTheirRectanglesAndTheMessageBreaksAtItsCarriageReturn)
+{
+    RunInApplication([](CTestApplication& application) {
+        int32_t result = CAlertBox::kNoButton;
+        // Short enough for one line, were it not for the carriage return.
+        auto* alert = new CAlertBox("[NOTE]\r\nOne\rTwo\r\n[OK]", &result);
+        EXPECT_EQ(RunAlertBox(alert, result, [&](CAlertBox& a) {
+                      const WindowPort::WindowHandle window = a.GetHandle();
+                      ASSERT_TRUE(PumpUntil(application, [&] {
+                          return WindowPort::GetPaintCounts(window).drawingCalls > 0;
+                      }));
+                      const SViewRect button = a.GetButton(0)->GetBounds();
+                      EXPECT_EQ(button, Item(a, AlertPlacement::kSecondButtonItem));
+                      const WindowPort::SRect native = WindowPort::GetControlRect(a.GetButton(0)->GetNativeControl());
+                      EXPECT_EQ(SViewRect::FromPort(native), button);
+
+                      SShownAlert shown;
+                      shown.pixels = WindowPort::GrabClientArea(window, shown.size);
+                      ASSERT_EQ(shown.pixels.size(), static_cast<size_t>(shown.size.width) * shown.size.height);
+                      // The label's ink lies inside the button; the text's in two
+                      // runs of rows inside its rectangle, a line apart.
+                      EXPECT_FALSE(shown.InkRows(button).empty());
+                      const std::vector<int32_t> rows = shown.InkRows(a.GetTextView()->GetBounds());
+                      ASSERT_FALSE(rows.empty());
+                      int runs = 1;
+                      for (size_t i = 1; i < rows.size(); ++i)
+                          runs += rows[i] > rows[i - 1] + 1 ? 1 : 0;
+                      EXPECT_EQ(runs, 2);
+                      // Nothing dark between the text and the button.
+                      const SViewRect gap{0, a.GetTextView()->GetBounds().bottom, static_cast<int16_t>(shown.size.width),
+                                          button.top};
+                      EXPECT_TRUE(shown.InkRows(gap).empty());
+                      PostKey(window, 13);
+                  }),
+                  CAlertBox::kFirstButton);
+    });
+}
