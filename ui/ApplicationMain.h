@@ -10,5 +10,7 @@ using ProgramStartFunction = void (*)(CApplicationStartup& startup);
 // that turns failed allocations into XOutOfMemory, starts the platform (which
 // takes its own options out of argv), installs the framework's window
 // procedure, builds the start-up record and calls `start` with it. Returns 0,
-// or 1 when an exception of the XBase family ended the program.
+// or 1 when an exception of the XBase family ended the program. The program's
+// main installs its resources (InstallProgramResources) first: the application
+// reads its version from them.
 int ApplicationMain(int argc, char** argv, ProgramStartFunction start);

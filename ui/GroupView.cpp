@@ -36,24 +36,25 @@ void CGroupView::Idle()
     });
 }
 
-void CGroupView::MouseDown(int16_t x, int16_t y)
+template <typename Call>
+void CGroupView::ForEachChildAt(int16_t x, int16_t y, Call call)
 {
     if (!GetBounds().Contains(x, y))
         return;
-    ForEachChild([x, y](CView* child) {
+    ForEachChild([x, y, &call](CView* child) {
         if (child->GetBounds().Contains(x, y))
-            child->MouseDown(x, y);
+            call(child);
     });
+}
+
+void CGroupView::MouseDown(int16_t x, int16_t y)
+{
+    ForEachChildAt(x, y, [x, y](CView* child) { child->MouseDown(x, y); });
 }
 
 void CGroupView::DoubleClick(int16_t x, int16_t y)
 {
-    if (!GetBounds().Contains(x, y))
-        return;
-    ForEachChild([x, y](CView* child) {
-        if (child->GetBounds().Contains(x, y))
-            child->DoubleClick(x, y);
-    });
+    ForEachChildAt(x, y, [x, y](CView* child) { child->DoubleClick(x, y); });
 }
 
 void CGroupView::KeyEvent(const CKeyEvent& key)

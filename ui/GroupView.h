@@ -45,6 +45,9 @@ private:
     // deleted by the calls; the walk stays on the live list.
     template <typename Call>
     void ForEachChild(Call call);
+    // The same for the children whose bounds hold the point, when the group does.
+    template <typename Call>
+    void ForEachChildAt(int16_t x, int16_t y, Call call);
 
     std::vector<CView*> mChildren;
     bool mEraseBackground = true;

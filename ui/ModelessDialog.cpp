@@ -1,6 +1,7 @@
 #include "ui/ModelessDialog.h"
 
 #include "media/XBase.h"
+#include "ui/DocumentWindow.h"
 
 namespace {
 
@@ -23,13 +24,10 @@ CModelessDialog::CModelessDialog(int32_t style, uint16_t layoutId, CWindowBitmap
 
 WindowPort::SWindowStyle CModelessDialog::StyleFor(int32_t style)
 {
-    WindowPort::SWindowStyle result;
+    // Styles 0 to 2 frame a tool window as they frame a document window.
+    if (style < 0 || style > 2)
+        throw XBase();
+    WindowPort::SWindowStyle result = CDocumentWindow::StyleFor(style);
     result.kind = WindowPort::EWindowKind::kDialog;
-    switch (style) {
-    case 0: break;
-    case 1: result.contextHelp = true; break;
-    case 2: result.sizingFrame = result.minimiseBox = result.maximiseBox = true; break;
-    default: throw XBase();
-    }
     return result;
 }

@@ -10,6 +10,7 @@
 #include "ui/Application.h"
 #include "ui/ApplicationStartup.h"
 #include "ui/DocumentWindow.h"
+#include "ui/View.h"
 #include "ui/WindowProcedure.h"
 
 #include <sys/resource.h>
@@ -45,9 +46,14 @@ public:
 
     void StartUp() override
     {
+        // The pointer rests over the first window's views, so every pass finds a
+        // view under it and lets it set the cursor, as with a user at rest.
+        const WindowPort::SPoint pointer = WindowPort::GetCursorPosition();
         for (int i = 0; i < kWindows; ++i) {
             auto window = std::make_unique<CDocumentWindow>(2, "idle " + std::to_string(i + 1));
-            window->Open({40 + 30 * i, 40 + 30 * i, 400 + 30 * i, 440 + 30 * i});
+            const int32_t left = pointer.x - 100 + 30 * i;
+            const int32_t top = pointer.y - 100 + 30 * i;
+            window->Open({left, top, left + 360, top + 400});
             mWindows.push_back(std::move(window));
         }
         // Let the windows show and paint before the clock starts.
@@ -62,6 +68,7 @@ public:
         ++mPasses;
         CApplication::Idle();
         if (WallSeconds() - mStartWall >= mSeconds) {
+            mPointerOverView = CView::GetViewUnderMouse() != nullptr;
             mCpu = CpuSeconds() - mStartCpu;
             mWall = WallSeconds() - mStartWall;
             QuitNow();
@@ -76,7 +83,8 @@ public:
                     "(%.1f per interval)\n",
                     GetIdleInterval(), kWindows, mCpu, mWall, share, mPasses,
                     double(mPasses) * GetIdleInterval() / 1000.0 / mWall);
-        std::printf("%s\n", share < 1.0 ? "within the 1% budget" : "OVER the 1% budget");
+        std::printf("the pointer %s a view; %s\n", mPointerOverView ? "rests over" : "is not over",
+                    share < 1.0 ? "within the 1% budget" : "OVER the 1% budget");
     }
 
 private:
@@ -87,6 +95,7 @@ private:
     double mCpu = 0;
     double mWall = 0;
     long mPasses = 0;
+    bool mPointerOverView = false;
 };
 
 } // namespace

@@ -16,11 +16,12 @@ using WindowPort::EMessage;
 
 namespace {
 
-// A dialog that answers CanClose as told and writes its name when asked.
-class CAskedWindow : public CModelessDialog {
+// A window that answers CanClose as told and writes its name when asked.
+template <typename Window>
+class CAsked : public Window {
 public:
-    CAskedWindow(std::string name, std::vector<std::string>& asked, bool agrees = true)
-        : CModelessDialog(0, name), mName(std::move(name)), mAsked(asked), mAgrees(agrees)
+    CAsked(std::string name, std::vector<std::string>& asked, bool agrees = true)
+        : Window(0, name), mName(std::move(name)), mAsked(asked), mAgrees(agrees)
     {
     }
     bool CanClose() override
@@ -34,23 +35,8 @@ private:
     std::vector<std::string>& mAsked;
     bool mAgrees;
 };
-
-class CAskedDocument : public CDocumentWindow {
-public:
-    CAskedDocument(std::string name, std::vector<std::string>& asked)
-        : CDocumentWindow(0, name), mName(std::move(name)), mAsked(asked)
-    {
-    }
-    bool CanClose() override
-    {
-        mAsked.push_back(mName);
-        return true;
-    }
-
-private:
-    std::string mName;
-    std::vector<std::string>& mAsked;
-};
+using CAskedWindow = CAsked<CModelessDialog>;
+using CAskedDocument = CAsked<CDocumentWindow>;
 
 WindowPort::SMessage MessageFor(EMessage kind, const CABCWindow& window)
 {
@@ -98,6 +84,26 @@ TEST(ApplicationLoop, QuitRunsTheCloseProtocolAfterTheCurrentMessage)
         const CAskedDocument* main = new CAskedDocument("main", asked);
         application.Quit();
         application.DispatchOne(MessageFor(EMessage::kMouseMove, *main));
+        EXPECT_EQ(application.GetLoopState(), CApplication::ELoopState::kQuitting);
+        EXPECT_EQ(CWindowList::GetCount(), 0u);
+        EXPECT_EQ(asked, (std::vector<std::string>{"refuses", "main"}));
+    });
+}
+
+// The close box of a document window runs the close protocol and, when every
+// window agrees, ends the program; a refusal keeps everything.
+TEST(ApplicationLoop, ClosingADocumentWindowClosesAllWindowsAndEndsTheProgram)
+{
+    RunInApplication([](CTestApplication& application) {
+        std::vector<std::string> asked;
+        const CAskedDocument* main = new CAskedDocument("main", asked);
+        CAskedWindow* refusing = new CAskedWindow("refuses", asked, false);
+        application.DispatchOne(MessageFor(EMessage::kClose, *main));
+        EXPECT_EQ(application.GetLoopState(), CApplication::ELoopState::kRunning);
+        EXPECT_EQ(CWindowList::GetCount(), 2u);
+
+        delete refusing;
+        application.DispatchOne(MessageFor(EMessage::kClose, *main));
         EXPECT_EQ(application.GetLoopState(), CApplication::ELoopState::kQuitting);
         EXPECT_EQ(CWindowList::GetCount(), 0u);
         EXPECT_EQ(asked, (std::vector<std::string>{"refuses", "main"}));

@@ -95,6 +95,19 @@ TEST_F(ApplicationPaths, DroppedPathsOpenInOrderAndAnUnnameableOneIsReported)
     });
 }
 
+TEST(ApplicationStartup, TheArgumentsJoinWithSingleBlanksIntoTheCommandLine)
+{
+    char program[] = "modstower";
+    char first[] = "/tmp/Mod folder";
+    char empty[] = "";
+    char second[] = "kick.aif";
+    char* argv[] = {program, first, empty, second, nullptr};
+    const CApplicationStartup startup = MakeApplicationStartup(4, argv);
+    EXPECT_EQ(startup.commandLine, "/tmp/Mod folder  kick.aif");
+    EXPECT_EQ(startup.programFile.GetFullPath(), std::filesystem::read_symlink("/proc/self/exe").string());
+    EXPECT_EQ(MakeApplicationStartup(1, argv).commandLine, "");
+}
+
 TEST(ApplicationHelp, TheHelpFileSitsBesideTheProgram)
 {
     const struct {
