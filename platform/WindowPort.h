@@ -384,9 +384,11 @@ struct SFileDialogView {
     bool confirmOverwrite = false;
     bool fileMustExist = false;
 };
-// The answerer's reply: `typed` is what goes into the name field, a name or a
-// path, relative to the dialog's folder or absolute; the dialog turns it into
-// its answer by its own rules (default suffix included). `filter` is zero-based.
+// The answerer's reply: `typed` is what goes into the name field, a file's name
+// or path, relative to the dialog's folder or absolute; the dialog turns it into
+// its answer by its own rules (default suffix included). A person cannot answer
+// with a folder (the dialog opens it instead), so neither should an answerer.
+// `filter` is zero-based.
 struct SFileDialogReply {
     bool accept = false;
     std::string typed;

@@ -40,14 +40,12 @@ int32_t RunAlert(CAlertBox* alert, int32_t& result)
     return result;
 }
 
-// The framework's own alerts, such as the command line's "could not be found",
-// are shown as alert boxes wherever this file is part of the program.
 int32_t ShowFrameworkAlertBox(uint32_t alertId, const char* parameter)
 {
     return parameter != nullptr ? ShowAlert(alertId, parameter) : ShowAlert(alertId);
 }
 
-const bool kFrameworkAlertsInstalled = (SetFrameworkAlertFunction(&ShowFrameworkAlertBox), true);
+const bool kFrameworkAlertsInstalled = (InstallFrameworkAlertBoxes(), true);
 
 } // namespace
 
@@ -156,4 +154,9 @@ int32_t ShowAlert(const std::string& markup)
 {
     int32_t result = CAlertBox::kNoButton;
     return RunAlert(new CAlertBox(markup, &result), result);
+}
+
+void InstallFrameworkAlertBoxes()
+{
+    SetFrameworkAlertFunction(&ShowFrameworkAlertBox);
 }

@@ -69,3 +69,8 @@ private:
 int32_t ShowAlert(uint32_t alertId);
 int32_t ShowAlert(uint32_t alertId, const std::string& parameter);
 int32_t ShowAlert(const std::string& markup);
+
+// Makes the framework's own alerts (ShowFrameworkAlert, such as the command
+// line's "could not be found") alert boxes. A program that has this file
+// gets it done at start; whoever replaced the function puts it back with this.
+void InstallFrameworkAlertBoxes();
