@@ -37,12 +37,14 @@ protected:
     }
 };
 
-CKeyEvent CommandKey(char character)
+// Ctrl with a letter key, through the record every key message makes.
+CKeyEvent CommandKey(char letter)
 {
-    CKeyEvent key;
-    key.control = key.command = true;
-    key.character = character;
-    return key;
+    WindowPort::SMessage message;
+    message.kind = WindowPort::EMessage::kKeyDown;
+    message.virtualKey = static_cast<uint8_t>(letter);
+    message.character = letter;
+    return MakeKeyEvent(message, {.control = true});
 }
 
 } // namespace
