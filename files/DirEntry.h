@@ -8,7 +8,7 @@
 // One entry of a folder as the iterator and CFileSpec::GetInfo report it. Times
 // are file times: 100-nanosecond ticks since 1 January 1601.
 struct CDirEntry {
-    char name[PathText::kFieldSize] = {};
+    char name[PathText::kNameFieldSize] = {};
     CUnknownFileType type;
     uint64_t created = 0;
     uint64_t modified = 0;

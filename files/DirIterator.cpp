@@ -56,7 +56,7 @@ CDirEntry* CDirIterator::Next()
         const std::string& name = mNames[mNext++];
         // Names longer than an entry's field cannot come from a Linux file system
         // (255 bytes at most); should one appear it is passed over, not cut.
-        if (name.size() > PathText::kMaxLength)
+        if (name.size() > static_cast<size_t>(PathText::kMaxNameLength))
             continue;
         auto entry = std::make_unique<CDirEntry>();
         if (FillDirEntry(*entry, (mFolder + name).c_str(), name.c_str())) {

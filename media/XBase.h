@@ -22,6 +22,8 @@ class XPosition : public XBase {};
 class XFile : public XBase {};
 class XCreateFailed : public XFile {};
 class XFileNotFound : public XFile {};
+// A path longer than the system takes (4095 bytes), or a name in it longer than 255.
+class XPathTooLong : public XBase {};
 class XTimerFailed : public XBase {};
 class ZOS_TOO_OLD_EXCEPTION : public XBase {};
 
