@@ -20,5 +20,8 @@ bool FillDirEntry(CDirEntry& entry, const char* path, const char* name)
     entry.hidden = !text.empty() && text[0] == '.';
     entry.directory = status.directory;
     entry.size = static_cast<uint32_t>(status.size);
+    entry.special = status.special;
+    entry.device = status.device;
+    entry.inode = status.inode;
     return true;
 }

@@ -33,11 +33,19 @@ bool CDirIterator::ComesBefore(std::string_view a, std::string_view b)
                                         [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
 }
 
+bool CDirIterator::Open()
+{
+    if (mState == EState::kNotStarted)
+        Start();
+    return mState == EState::kOpen;
+}
+
 void CDirIterator::Start()
 {
     mState = EState::kOpen;
     if (!SystemDirectory::ListNames(mFolder.c_str(), mNames)) {
         mNames.clear();
+        mState = EState::kUnreadable;
         return;
     }
     // Every folder has these two, whether or not a file system reports them.

@@ -24,6 +24,16 @@ public:
 
     void Close();
 
+protected:
+    // Takes over a handle opened elsewhere; XCreateFailed when it is no handle.
+    struct SOpenedHandle {
+        int handle;
+    };
+    explicit COpenFile(SOpenedHandle opened);
+    // Closes the file; false when the system reports that data written to it
+    // may have been lost.
+    bool CloseConfirmed();
+
 private:
     int mHandle;
 };
