@@ -226,8 +226,12 @@ TEST_F(CommandLineTest, ListShowsComponentsSlotsAndTexts)
 
 TEST_F(CommandLineTest, ListRefusesIncompleteMods)
 {
-    const std::string folder = MakeDrums(mFolder, false);
-    Run({"pack", folder, "-o", mFolder + "/cut.tdm"});
+    // A pack abandoned by another program leaves its header and no text record.
+    {
+        COpenFile file((mFolder + "/cut.tdm").c_str(), "TDM ", "Tdrl");
+        CModWriter writer(file);
+        writer.AddComponent("Demo.tds", "song", 4);
+    }
     EXPECT_EQ(Run({"list", mFolder + "/cut.tdm"}), 1);
     EXPECT_EQ(mOut.str(), "");
     EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/cut.tdm: not a complete mod file (its packing was abandoned)\n");
