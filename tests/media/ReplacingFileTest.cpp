@@ -1,5 +1,6 @@
 #include "media/ReplacingFile.h"
 #include "media/XBase.h"
+#include "tests/files/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,10 @@ namespace {
 
 class ReplacingFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/replacing-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        mFolder = std::string(pattern) + "/";
-        mTarget = mFolder + "Mod.tdm";
-    }
-    void TearDown() override { std::filesystem::remove_all(mFolder); }
-
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(mFolder))
+        for (const auto& entry : std::filesystem::directory_iterator(mFolder.Path()))
             names.push_back(entry.path().filename().string());
         return names;
     }
@@ -36,8 +28,8 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::string mFolder;
-    std::string mTarget;
+    TempFolder mFolder;
+    const std::string mTarget = mFolder / "Mod.tdm";
 };
 
 } // namespace
@@ -49,7 +41,7 @@ TEST_F(ReplacingFileTest, TheTargetChangesOnlyOnCommit)
         CReplacingFile file(mTarget);
         file.Write(3, "new");
         // Written beside the target, hidden, with the target's name and extension.
-        const std::string name = file.GetTemporaryPath().substr(mFolder.size());
+        const std::string name = file.GetTemporaryPath().substr(mFolder.Path().size());
         EXPECT_EQ(name.substr(0, 9), ".Mod.tdm-");
         EXPECT_EQ(name.substr(15), ".tdm");
         EXPECT_EQ(TextOf(mTarget), "old");
@@ -77,10 +69,10 @@ TEST_F(ReplacingFileTest, TheTargetChangesOnlyOnCommit)
 TEST_F(ReplacingFileTest, LongNamesAndRefusals)
 {
     // The new file's name stays within 255 bytes however long the target's is.
-    const std::string longTarget = mFolder + std::string(251, 'n') + ".tdm";
+    const std::string longTarget = mFolder / (std::string(251, 'n') + ".tdm");
     {
         CReplacingFile file(longTarget);
-        const std::string name = file.GetTemporaryPath().substr(mFolder.size());
+        const std::string name = file.GetTemporaryPath().substr(mFolder.Path().size());
         EXPECT_EQ(name.size(), 255u);
         EXPECT_EQ(name.substr(name.size() - 4), ".tdm");
         file.Commit();
@@ -88,12 +80,12 @@ TEST_F(ReplacingFileTest, LongNamesAndRefusals)
     EXPECT_TRUE(std::filesystem::is_regular_file(longTarget));
 
     // A folder is no target, and a folder that is missing holds no new file.
-    std::filesystem::create_directory(mFolder + "sub");
-    EXPECT_THROW(CReplacingFile(mFolder + "sub"), XCreateFailed);
-    EXPECT_THROW(CReplacingFile(mFolder + "missing/Mod.tdm"), XCreateFailed);
+    std::filesystem::create_directory(mFolder / "sub");
+    EXPECT_THROW(CReplacingFile(mFolder / "sub"), XCreateFailed);
+    EXPECT_THROW(CReplacingFile(mFolder / "missing/Mod.tdm"), XCreateFailed);
     // A target that becomes a folder before the commit: the rename fails, and the new file goes.
-    CReplacingFile file(mFolder + "late");
-    std::filesystem::create_directory(mFolder + "late");
+    CReplacingFile file(mFolder / "late");
+    std::filesystem::create_directory(mFolder / "late");
     EXPECT_THROW(file.Commit(), XFile);
     EXPECT_EQ(file.GetTemporaryPath(), "");
     EXPECT_EQ(Names().size(), 3u); // the long target, "sub" and "late"
