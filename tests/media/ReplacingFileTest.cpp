@@ -1,3 +1,5 @@
+// What the pack run's tests cannot see of a replacing file: its name, its
+// permissions and its refusals. How it keeps a target whole is shown there.
 #include "media/ReplacingFile.h"
 #include "media/XBase.h"
 #include "tests/files/TempFolder.h"
@@ -9,84 +11,48 @@
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
-#include <vector>
 
-namespace {
-
-class ReplacingFileTest : public ::testing::Test {
-protected:
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(mFolder.Path()))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-    static std::string TextOf(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    TempFolder mFolder;
-    const std::string mTarget = mFolder / "Mod.tdm";
-};
-
-} // namespace
-
-TEST_F(ReplacingFileTest, TheTargetChangesOnlyOnCommit)
+TEST(ReplacingFileTest, NamePermissionsAndCommit)
 {
-    std::ofstream(mTarget) << "old";
-    {
-        CReplacingFile file(mTarget);
-        file.Write(3, "new");
-        // Written beside the target, hidden, with the target's name and extension.
-        const std::string name = file.GetTemporaryPath().substr(mFolder.Path().size());
-        EXPECT_EQ(name.substr(0, 9), ".Mod.tdm-");
-        EXPECT_EQ(name.substr(15), ".tdm");
-        EXPECT_EQ(TextOf(mTarget), "old");
-    }
-    // Not committed: gone, and the target as it was.
-    EXPECT_EQ(Names(), std::vector<std::string>{"Mod.tdm"});
-    EXPECT_EQ(TextOf(mTarget), "old");
-
+    const TempFolder folder;
+    const std::string target = folder / "Mod.tdm";
+    std::ofstream(target) << "old";
     const mode_t oldMask = umask(027);
     {
-        CReplacingFile file(mTarget);
+        CReplacingFile file(target);
         file.Write(3, "new");
+        // Hidden, beside the target, with its name and extension.
+        const std::string name = file.GetTemporaryPath().substr(folder.Path().size());
+        EXPECT_EQ(name.substr(0, 9), ".Mod.tdm-");
+        EXPECT_EQ(name.substr(15), ".tdm");
         file.Commit();
         EXPECT_EQ(file.GetTemporaryPath(), "");
     }
     umask(oldMask);
-    EXPECT_EQ(Names(), std::vector<std::string>{"Mod.tdm"});
-    EXPECT_EQ(TextOf(mTarget), "new");
-    // Permissions as any new file's: read and write, less what the umask takes.
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
+    // Read and write, less what the umask takes, as any new file.
     struct stat info {};
-    ASSERT_EQ(stat(mTarget.c_str(), &info), 0);
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // However long the target's name, the new file's stays a name.
+    CReplacingFile longest(folder / (std::string(251, 'n') + ".tdm"));
+    const std::string name = longest.GetTemporaryPath().substr(folder.Path().size());
+    EXPECT_EQ(name.size(), 255u);
+    EXPECT_EQ(name.substr(251), ".tdm");
 }
 
-TEST_F(ReplacingFileTest, LongNamesAndRefusals)
+TEST(ReplacingFileTest, Refusals)
 {
-    // The new file's name stays within 255 bytes however long the target's is.
-    const std::string longTarget = mFolder / (std::string(251, 'n') + ".tdm");
-    {
-        CReplacingFile file(longTarget);
-        const std::string name = file.GetTemporaryPath().substr(mFolder.Path().size());
-        EXPECT_EQ(name.size(), 255u);
-        EXPECT_EQ(name.substr(name.size() - 4), ".tdm");
-        file.Commit();
-    }
-    EXPECT_TRUE(std::filesystem::is_regular_file(longTarget));
-
-    // A folder is no target, and a folder that is missing holds no new file.
-    std::filesystem::create_directory(mFolder / "sub");
-    EXPECT_THROW(CReplacingFile(mFolder / "sub"), XCreateFailed);
-    EXPECT_THROW(CReplacingFile(mFolder / "missing/Mod.tdm"), XCreateFailed);
-    // A target that becomes a folder before the commit: the rename fails, and the new file goes.
-    CReplacingFile file(mFolder / "late");
-    std::filesystem::create_directory(mFolder / "late");
+    const TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    EXPECT_THROW(CReplacingFile(folder / "sub"), XCreateFailed);
+    EXPECT_THROW(CReplacingFile(folder / "missing/Mod.tdm"), XCreateFailed);
+    // A target that became a folder meanwhile: the rename fails, the new file goes.
+    CReplacingFile file(folder / "late");
+    std::filesystem::create_directory(folder / "late");
     EXPECT_THROW(file.Commit(), XFile);
     EXPECT_EQ(file.GetTemporaryPath(), "");
-    EXPECT_EQ(Names().size(), 3u); // the long target, "sub" and "late"
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
 }

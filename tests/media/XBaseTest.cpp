@@ -4,42 +4,6 @@
 
 #include <new>
 
-TEST(XBase, HandlersForGeneralClassesCatchTheSpecificOnes)
-{
-    EXPECT_THROW(throw XJPegBadFormat(), XBadFormat);
-    EXPECT_THROW(throw XJPegOutOfMemory(), XOutOfMemory);
-    EXPECT_THROW(throw XJPegUnsupportedFormat(), XUnsupportedFormat);
-    EXPECT_THROW(throw XJPegInternalError(), XInternalError);
-    EXPECT_THROW(throw XCreateFailed(), XFile);
-    EXPECT_THROW(throw XFileNotFound(), XFile);
-    EXPECT_THROW(throw ZOS_TOO_OLD_EXCEPTION(), XBase);
-}
-
-namespace {
-
-// True when a handler for XFile would see the failure.
-template <class Failure>
-bool CaughtAsFile()
-{
-    try {
-        throw Failure();
-    } catch (const XFile&) {
-        return true;
-    } catch (const XBase&) {
-        return false;
-    }
-}
-
-} // namespace
-
-TEST(XBase, MediaFailuresAreNotFileFailures)
-{
-    EXPECT_FALSE(CaughtAsFile<XRead>());
-    EXPECT_FALSE(CaughtAsFile<XWrite>());
-    EXPECT_FALSE(CaughtAsFile<XPosition>());
-    EXPECT_TRUE(CaughtAsFile<XCreateFailed>());
-}
-
 TEST(XBase, FailedAllocationBecomesOutOfMemory)
 {
     // The runtime calls the installed handler when plain new runs out of memory.
