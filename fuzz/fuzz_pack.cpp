@@ -7,7 +7,7 @@
 // two-byte big-endian length, then the bytes). A name the folder cannot hold
 // leaves its record out.
 #include "app/ModReader.h"
-#include "app/ModStower.h"
+#include "app/ModPacker.h"
 #include "app/PackUserInterface.h"
 #include "audio/AIFFReader.h"
 #include "audio/FrameReader.h"
@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::map<std::string, std::string> files = WriteFolder(data, size, folder);
     const std::string target = (root / "Mod.tdm").string();
     CQuietUI ui;
-    CModStower packer(ui);
+    CModPacker packer(ui);
     bool complete = false;
     try {
         packer.PackFolder(CDirSpec((folder.string() + "/").c_str()), CFileSpec(target.c_str()));
