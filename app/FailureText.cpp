@@ -2,19 +2,40 @@
 
 #include "media/XBase.h"
 
+namespace {
+
+template <class Failure>
+bool IsA(const XBase& failure)
+{
+    return dynamic_cast<const Failure*>(&failure) != nullptr;
+}
+
+// The words for each class, the most specific first: a class is told by the
+// first row it belongs to.
+struct SFailureText {
+    bool (*matches)(const XBase&);
+    const char* text;
+};
+
+const SFailureText kFailureTexts[] = {
+    {IsA<XTooLarge>, "over the mod format's 2 GiB limit"},
+    {IsA<XPathTooLong>, "path too long (over 4095 bytes, or a name in it over 255)"},
+    {IsA<XListFailed>, "cannot be listed"},
+    {IsA<XCreateFailed>, "cannot be opened or created"},
+    {IsA<XRead>, "cannot be read (truncated or unreadable)"},
+    {IsA<XWrite>, "cannot be written (disk full or not writable)"},
+    {IsA<XOutOfMemory>, "not enough memory"},
+    {IsA<XUnsupportedFormat>, "uses a format variant that is not supported"},
+    {IsA<XFile>, "file system operation failed"},
+};
+
+} // namespace
+
 const char* DescribeFailure(const XBase& failure, const char* badFormatText)
 {
-    if (dynamic_cast<const XCreateFailed*>(&failure))
-        return "cannot be opened or created";
-    if (dynamic_cast<const XRead*>(&failure))
-        return "cannot be read (truncated or unreadable)";
-    if (dynamic_cast<const XWrite*>(&failure))
-        return "cannot be written (disk full or not writable)";
-    if (dynamic_cast<const XOutOfMemory*>(&failure))
-        return "not enough memory";
-    if (dynamic_cast<const XUnsupportedFormat*>(&failure))
-        return "uses a format variant that is not supported";
-    if (dynamic_cast<const XFile*>(&failure))
-        return "file system operation failed";
+    for (const SFailureText& row : kFailureTexts) {
+        if (row.matches(failure))
+            return row.text;
+    }
     return badFormatText;
 }

@@ -13,9 +13,9 @@ public:
     // `ui` is not owned and must outlive the packer.
     explicit CModPacker(CPackUserInterface& ui);
 
-    // Packs `source` into `target`, replacing an existing file. A failure that
-    // abandons the run leaves as an XBase exception; the target then keeps what
-    // was written, with a group size of 0 marking it unfinished.
+    // Packs `source` into `target`, replacing an existing file once the mod is
+    // complete. A failure that abandons the run leaves as an XBase exception; the
+    // target then stays exactly as it was, and nothing of the run is left.
     void PackFolder(const CDirSpec& source, const CFileSpec& target);
     // The same run, with every decision and log line, but no file written: the
     // target names the mod in the log only.

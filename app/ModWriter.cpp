@@ -6,7 +6,14 @@
 #include "media/Media.h"
 #include "media/XBase.h"
 
+#include <cstdint>
 #include <cstring>
+
+namespace {
+
+constexpr int64_t kChunkHeaderSize = 8;
+
+} // namespace
 
 CModWriter::CModWriter(CMedia& target)
     : mWriter(target)
@@ -24,6 +31,14 @@ CModWriter::~CModWriter() = default;
 
 void CModWriter::AddComponent(const char* storedName, const void* bytes, int32_t size)
 {
+    // Positions and sizes of a mod are signed 32-bit: a component that would take
+    // the file, with the text record still to come, past 2 GiB is refused before
+    // any byte of it is written.
+    const int64_t data = static_cast<int64_t>(std::strlen(storedName)) + 1 + size;
+    const int64_t end = int64_t{mWriter.GetMedia()->GetPosition()} + kChunkHeaderSize + data + data % 2
+        + kChunkHeaderSize + CModInfo::kImageSize;
+    if (size < 0 || end > INT32_MAX)
+        throw XTooLarge();
     CIFFChunkInfo chunk;
     mContents->BeginChunk(chunk, kComponentChunkID);
     {

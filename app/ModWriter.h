@@ -20,6 +20,8 @@ public:
     ~CModWriter();
 
     // One component: its stored name with a terminating zero, then its bytes.
+    // XTooLarge, with nothing written, when the mod could then not be finished
+    // within the format's 2 GiB.
     void AddComponent(const char* storedName, const void* bytes, int32_t size);
     void Finish(const CModInfo& info);
 

@@ -16,6 +16,7 @@
 #include "media/DiscardMedia.h"
 #include "media/MemoryMedia.h"
 #include "media/OpenFile.h"
+#include "media/ReplacingFile.h"
 #include "media/XBase.h"
 
 #include <cstdint>
@@ -39,15 +40,8 @@ const STextFile kTextFiles[] = {
     {"ftp.txt", &CModInfo::GetFtpAddress, CModInfo::kAddressLimit, "* Warning: FTP address truncated."},
 };
 
-constexpr const char* kProductCreator = "Tdrl";
-
 constexpr const char* kNoModNameAlert =
     "[STOP]Directory must contain a ModName.txt file containing the full name of the mod.[Quit]";
-
-bool ExtensionIs(const CFileSpec& spec, const char* extension)
-{
-    return EqualsIgnoringCase(spec.GetExtension(), extension);
-}
 
 // The busy indication lasts exactly as long as the run, however it ends.
 class CBusyIndication {
@@ -82,18 +76,41 @@ void CPackRun::Run()
     const std::string targetName = mTarget.GetFileName();
     mPacker.SetLogTitle(FormatText("Packing %s...", targetName.c_str()).c_str());
 
+    // The folder is read before the target's new file is made beside it, so a
+    // run never lists its own unfinished mod.
     CDirIterator listing(mSource);
+    mPacker.mCurrentFile = mSource.GetPath();
+    if (!listing.Open())
+        throw XListFailed();
     mPacker.mCurrentFile = mTarget.GetFullPath();
-    if (mOutput == EOutput::kDiscard)
+    FindTarget();
+    if (mOutput == EOutput::kDiscard) {
         mTargetMedia = std::make_unique<CDiscardMedia>();
-    else
-        mTargetMedia = std::make_unique<COpenFile>(mPacker.mCurrentFile.c_str(), kModTypeCode, kProductCreator);
+    } else {
+        auto replacement = std::make_unique<CReplacingFile>(mPacker.mCurrentFile);
+        mReplacement = replacement.get();
+        mTargetMedia = std::move(replacement);
+    }
     mWriter = std::make_unique<CModWriter>(*mTargetMedia);
 
     while (const std::unique_ptr<CDirEntry> entry{listing.Next()})
         HandleEntry(*entry);
     listing.Close();
     Finish();
+}
+
+void CPackRun::FindTarget()
+{
+    try {
+        mTargetInfo.reset(mTarget.GetInfo());
+    } catch (const XFile&) {
+        // No file there yet: nothing in the folder can be the target.
+    }
+}
+
+bool CPackRun::IsTarget(const CDirEntry& entry) const
+{
+    return mTargetInfo != nullptr && entry.device == mTargetInfo->device && entry.inode == mTargetInfo->inode;
 }
 
 void CPackRun::HandleEntry(const CDirEntry& entry)
@@ -104,30 +121,38 @@ void CPackRun::HandleEntry(const CDirEntry& entry)
     mPacker.mUI.AdvanceBusy();
 
     mPacker.mCurrentFile = std::string(mSource.GetPath()) + entry.name;
-    const std::unique_ptr<CFileSpec> spec(mSource.MakeFileSpec(entry.name));
-    // A WAVE file's own bytes are never embedded, only its conversion: it is
-    // opened to prove it is there and readable, and read by the conversion.
-    if (ExtensionIs(*spec, ".wav"))
-        COpenFile(spec->GetFullPath().c_str()).GetSize();
-    else
-        ReadWholeFile(*spec);
+    // A pipe, socket or device is never opened: a pipe would hold the run for
+    // ever. Nor is the target packed into itself under another name.
+    if (entry.special || IsTarget(entry)) {
+        LogLine(FormatText("- Skipping file: %s...", entry.name));
+        return;
+    }
     mStoredName = entry.name;
 
+    // Each decision is made from the name first; a file is opened only once the
+    // run is about to check, convert, embed or import it.
     bool add = false;
-    if (ExtensionIs(*spec, ".jpg"))
+    if (entry.type.Equals(".jpg")) {
         add = ClassifySkinImage(entry.name);
-    else if (ExtensionIs(*spec, ".aif"))
-        add = ClassifyAiffSample(*spec, entry.name);
-    else if (ExtensionIs(*spec, ".wav"))
-        add = ClassifyWaveSample(*spec, entry.name);
-    else
-        add = EqualsIgnoringCase(entry.name, "Demo.tds");
+    } else if (entry.type.Equals(".aif")) {
+        add = ClassifyAiffSample(entry.name);
+    } else if (entry.type.Equals(".wav")) {
+        add = ClassifyWaveSample(entry.name);
+    } else if (EqualsIgnoringCase(entry.name, "Demo.tds")) {
+        ReadWholeFile(*MakeEntrySpec(entry.name));
+        add = true;
+    }
 
     if (add)
         Embed(entry.name);
     else
         ImportTextFile(entry.name);
     mBytes.Clear();
+}
+
+std::unique_ptr<CFileSpec> CPackRun::MakeEntrySpec(const char* entryName) const
+{
+    return std::unique_ptr<CFileSpec>(mSource.MakeFileSpec(entryName));
 }
 
 void CPackRun::ReadWholeFile(const CFileSpec& spec)
@@ -151,7 +176,8 @@ bool CPackRun::ClassifySkinImage(const char* entryName)
     int32_t row = 0;
     if (!FindSkinImage(entryName, row) || !SlotIsFree(mImageTaken, row, entryName))
         return false;
-    // Decoded from the bytes already read, which are the bytes embedded.
+    ReadWholeFile(*MakeEntrySpec(entryName));
+    // Decoded from the bytes just read, which are the bytes embedded.
     CMemoryMedia image(mBytes.GetSize(), mBytes.GetData());
     switch (CheckSkinImage(image, row)) {
     case EImageCheck::kNotDecodable:
@@ -167,27 +193,32 @@ bool CPackRun::ClassifySkinImage(const char* entryName)
     return true;
 }
 
-bool CPackRun::ClassifyAiffSample(const CFileSpec& spec, const char* entryName)
+bool CPackRun::ClassifyAiffSample(const char* entryName)
 {
     int32_t row = 0;
     if (!FindAiffSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
-    // Checked from the bytes already read, which are the bytes embedded.
+    ReadWholeFile(*MakeEntrySpec(entryName));
+    // Checked from the bytes just read, which are the bytes embedded.
     CMemoryMedia file(mBytes.GetSize(), mBytes.GetData());
-    if (!CheckAiffSample(file, spec.GetFileName(), mPacker.mUI))
+    if (!CheckAiffSample(file, entryName, mPacker.mUI))
         return false;
     mSampleTaken[row] = true;
     return true;
 }
 
-bool CPackRun::ClassifyWaveSample(const CFileSpec& spec, const char* entryName)
+bool CPackRun::ClassifyWaveSample(const char* entryName)
 {
     int32_t row = 0;
     if (!FindWaveSample(entryName, row) || !SlotIsFree(mSampleTaken, row, entryName))
         return false;
+    // A WAVE file's own bytes are never embedded, only its conversion: it is
+    // opened to prove it is there and readable, and read by the check.
+    const std::unique_ptr<CFileSpec> spec = MakeEntrySpec(entryName);
+    COpenFile(spec->GetFullPath().c_str()).GetSize();
     // The check loads the sample to prove it readable; the conversion takes it from there.
     std::unique_ptr<WAVE_SAMPLE> sample;
-    if (!CheckWaveSample(spec, mPacker.mUI, &sample) || !ConvertWaveToAiff(spec, *sample))
+    if (!CheckWaveSample(*spec, mPacker.mUI, &sample) || !ConvertWaveToAiff(*spec, *sample))
         return false;
     mSampleTaken[row] = true;
     return true;
@@ -228,6 +259,7 @@ void CPackRun::ImportTextFile(const char* entryName)
     for (const STextFile& text : kTextFiles) {
         if (!EqualsIgnoringCase(entryName, text.name))
             continue;
+        ReadWholeFile(*MakeEntrySpec(entryName));
         const int32_t size = mBytes.GetSize();
         if (size > text.limit)
             LogLine(text.truncatedWarning);
@@ -237,14 +269,17 @@ void CPackRun::ImportTextFile(const char* entryName)
     LogLine(FormatText("- Skipping file: %s...", entryName));
 }
 
-// Closes the target and answers its size as it now stands on disk, or as it
-// would stand for a checking run.
+// Puts the complete mod in the target's place and answers its size, or the
+// size it would have for a checking run.
 int32_t CPackRun::CloseTarget()
 {
     mWriter.reset();
-    const int32_t checkedSize = mTargetMedia->GetSize();
+    const int32_t size = mTargetMedia->GetSize();
+    if (mReplacement != nullptr)
+        mReplacement->Commit();
     mTargetMedia.reset();
-    return mOutput == EOutput::kDiscard ? checkedSize : mTarget.GetSize();
+    mReplacement = nullptr;
+    return size;
 }
 
 void CPackRun::Finish()

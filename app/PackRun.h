@@ -14,6 +14,7 @@ class CFileSpec;
 class CModPacker;
 class CModWriter;
 class CMedia;
+class CReplacingFile;
 struct CDirEntry;
 class WAVE_SAMPLE;
 
@@ -31,11 +32,15 @@ public:
     void Run();
 
 private:
+    // Notes which file the target names now, links followed, if any.
+    void FindTarget();
+    bool IsTarget(const CDirEntry& entry) const;
     void HandleEntry(const CDirEntry& entry);
+    std::unique_ptr<CFileSpec> MakeEntrySpec(const char* entryName) const;
     void ReadWholeFile(const CFileSpec& spec);
     bool ClassifySkinImage(const char* entryName);
-    bool ClassifyAiffSample(const CFileSpec& spec, const char* entryName);
-    bool ClassifyWaveSample(const CFileSpec& spec, const char* entryName);
+    bool ClassifyAiffSample(const char* entryName);
+    bool ClassifyWaveSample(const char* entryName);
     bool ConvertWaveToAiff(const CFileSpec& wave, const WAVE_SAMPLE& sample);
     // Logs the clash when another file already filled the slot.
     bool SlotIsFree(const std::vector<bool>& taken, int32_t row, const char* entryName);
@@ -53,7 +58,11 @@ private:
     std::vector<bool> mSampleTaken = std::vector<bool>(kSampleCount, false);
     int32_t mFileCount = 0;
     CModInfo mModInfo;
+    std::unique_ptr<CDirEntry> mTargetInfo;
     std::unique_ptr<CMedia> mTargetMedia;
+    // The target medium when the run writes a file; it replaces the target once
+    // the mod is complete, and is removed when the run is abandoned.
+    CReplacingFile* mReplacement = nullptr;
     std::unique_ptr<CModWriter> mWriter;
     CByteBuffer mBytes;
     std::string mStoredName;

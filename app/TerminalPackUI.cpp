@@ -2,9 +2,8 @@
 
 #include <ostream>
 
-CTerminalPackUI::CTerminalPackUI(std::ostream& out, std::ostream& err)
+CTerminalPackUI::CTerminalPackUI(std::ostream& out)
     : mOut(out)
-    , mErr(err)
 {
 }
 
@@ -16,8 +15,7 @@ void CTerminalPackUI::LogLine(const char* text)
 
 void CTerminalPackUI::StopAlert(const char* markup)
 {
-    mAlertShown = true;
-    mErr << GetAlertMessage(markup) << '\n' << std::flush;
+    mStopMessage = GetAlertMessage(markup);
 }
 
 std::string GetAlertMessage(const char* markup)

@@ -33,11 +33,19 @@ bool CDirIterator::ComesBefore(std::string_view a, std::string_view b)
                                         [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
 }
 
+bool CDirIterator::Open()
+{
+    if (mState == EState::kNotStarted)
+        Start();
+    return mState == EState::kOpen;
+}
+
 void CDirIterator::Start()
 {
     mState = EState::kOpen;
     if (!SystemDirectory::ListNames(mFolder.c_str(), mNames)) {
         mNames.clear();
+        mState = EState::kUnreadable;
         return;
     }
     // Every folder has these two, whether or not a file system reports them.
@@ -56,7 +64,7 @@ CDirEntry* CDirIterator::Next()
         const std::string& name = mNames[mNext++];
         // Names longer than an entry's field cannot come from a Linux file system
         // (255 bytes at most); should one appear it is passed over, not cut.
-        if (name.size() > PathText::kMaxLength)
+        if (name.size() > static_cast<size_t>(PathText::kMaxNameLength))
             continue;
         auto entry = std::make_unique<CDirEntry>();
         if (FillDirEntry(*entry, (mFolder + name).c_str(), name.c_str())) {

@@ -14,16 +14,19 @@ struct CDirEntry;
 // folder always packs to the same bytes on every machine.
 class CDirIterator {
 public:
-    // Nothing is read until the first Next().
+    // Nothing is read until Open() or the first Next().
     explicit CDirIterator(const CDirSpec& folder);
     ~CDirIterator();
 
     CDirIterator(const CDirIterator&) = delete;
     CDirIterator& operator=(const CDirIterator&) = delete;
 
+    // Reads the folder's names now, so files made from here on are not listed;
+    // false when the folder cannot be read. Next() calls it when nobody did.
+    bool Open();
     // A new entry record (the caller owns it) for the next entry, or null at the
-    // end and for a folder that cannot be read. The first call reads the folder.
-    // An entry that vanished since then is passed over.
+    // end and for a folder that cannot be read. An entry that vanished since the
+    // folder was read is passed over.
     CDirEntry* Next();
     // Ends the listing; Next() answers null from then on. The destructor calls it.
     void Close();
@@ -34,7 +37,7 @@ public:
     static bool ComesBefore(std::string_view a, std::string_view b);
 
 private:
-    enum class EState { kNotStarted, kOpen, kClosed };
+    enum class EState { kNotStarted, kOpen, kUnreadable, kClosed };
 
     void Start();
 

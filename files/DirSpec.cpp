@@ -16,14 +16,17 @@ CDirSpec::CDirSpec(const char* path)
     std::string folder = path;
     if (folder.back() != '/')
         folder += '/';
-    PathText::CopyInto(mPath, PathText::kFieldSize, folder);
+    PathText::CheckSystemLimits(folder);
+    PathText::CopyInto(mPath, PathText::kPathFieldSize, folder);
 }
 
 void CDirSpec::AppendFolder(const char* name)
 {
     if (name == nullptr)
         throw XBase();
-    PathText::CopyInto(mPath, PathText::kFieldSize, std::string(mPath) + name + '/');
+    const std::string path = std::string(mPath) + name + '/';
+    PathText::CheckSystemLimits(path);
+    PathText::CopyInto(mPath, PathText::kPathFieldSize, path);
 }
 
 void CDirSpec::GoUp()
@@ -43,8 +46,7 @@ CDirSpec* CDirSpec::CreateSubfolder(const char* name) const
         throw XBase();
     const std::string path = std::string(mPath) + name;
     // Checked before the folder is made, so a refused name leaves nothing behind.
-    if (path.size() + 1 > PathText::kMaxLength)
-        throw XBase();
+    PathText::CheckSystemLimits(path + '/');
     if (!SystemDirectory::MakeFolder(path.c_str()))
         throw XBase();
     return new CDirSpec(path.c_str());

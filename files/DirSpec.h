@@ -5,18 +5,19 @@
 class CFileSpec;
 
 // One folder, named by a path that always ends in '/'. A plain value like
-// CFileSpec; paths are kept as given and refused (XBase) beyond 260 characters.
+// CFileSpec; paths are kept as given and refused (XPathTooLong) when the system
+// could not take them: over 4095 bytes with the '/', or a name over 255.
 class CDirSpec {
 public:
     // Appends the '/' when missing, so "/tmp" and "/tmp/" give the same folder.
-    // XBase for an empty path (which would otherwise turn into the root) and for
-    // one longer than 260 characters with its '/'.
+    // XBase for an empty path (which would otherwise turn into the root),
+    // XPathTooLong for one too long.
     explicit CDirSpec(const char* path);
 
     const char* GetPath() const { return mPath; }
 
-    // Appends the name and a '/', in place; XBase, leaving the path as it was,
-    // when it would grow beyond 260 characters.
+    // Appends the name and a '/', in place; XPathTooLong, leaving the path as it
+    // was, when it would grow too long.
     void AppendFolder(const char* name);
     // Cuts the path after the '/' that precedes the last folder name, in place:
     // "/tmp/mods/" becomes "/tmp/". "/" and a relative path of one folder stay.
@@ -47,5 +48,5 @@ public:
     static CDirSpec* GetRootDirectory();
 
 private:
-    char mPath[PathText::kFieldSize] = {};
+    char mPath[PathText::kPathFieldSize] = {};
 };

@@ -38,11 +38,10 @@ CFileSpec::CFileSpec(const char* directory, const char* name, const char* extens
     std::string folder = directory;
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
-    if (folder.size() + std::strlen(name) + std::strlen(extension) > PathText::kMaxLength)
-        throw XBase();
-    PathText::CopyInto(mDirectory, PathText::kFieldSize, folder);
-    PathText::CopyInto(mName, PathText::kFieldSize, name);
-    PathText::CopyInto(mExtension, PathText::kFieldSize, extension);
+    PathText::CheckSystemLimits(folder + name + extension);
+    PathText::CopyInto(mDirectory, PathText::kPathFieldSize, folder);
+    PathText::CopyInto(mName, PathText::kNameFieldSize, name);
+    PathText::CopyInto(mExtension, PathText::kNameFieldSize, extension);
 }
 
 CFileSpec::CFileSpec(const uint8_t* block, int32_t size)
@@ -63,15 +62,16 @@ void CFileSpec::SetFromFullPath(const char* fullPath)
         throw XBase();
     const std::string_view path(fullPath);
     const size_t slash = path.rfind('/');
-    if (slash == std::string_view::npos || path.size() > PathText::kMaxLength)
+    if (slash == std::string_view::npos)
         throw XBase();
+    PathText::CheckSystemLimits(path);
     const std::string_view fileName = path.substr(slash + 1);
     const size_t dot = fileName.rfind('.');
     const std::string_view name = dot == std::string_view::npos ? fileName : fileName.substr(0, dot);
     const std::string_view extension = dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
-    PathText::CopyInto(mDirectory, PathText::kFieldSize, path.substr(0, slash + 1));
-    PathText::CopyInto(mName, PathText::kFieldSize, name);
-    PathText::CopyInto(mExtension, PathText::kFieldSize, extension);
+    PathText::CopyInto(mDirectory, PathText::kPathFieldSize, path.substr(0, slash + 1));
+    PathText::CopyInto(mName, PathText::kNameFieldSize, name);
+    PathText::CopyInto(mExtension, PathText::kNameFieldSize, extension);
 }
 
 std::string CFileSpec::GetFullPath() const
@@ -94,9 +94,8 @@ void CFileSpec::SetExtension(const char* extension)
 {
     if (extension == nullptr)
         throw XBase();
-    if (std::strlen(mDirectory) + std::strlen(mName) + std::strlen(extension) > PathText::kMaxLength)
-        throw XBase();
-    PathText::CopyInto(mExtension, PathText::kFieldSize, extension);
+    PathText::CheckSystemLimits(std::string(mDirectory) + mName + extension);
+    PathText::CopyInto(mExtension, PathText::kNameFieldSize, extension);
 }
 
 bool CFileSpec::operator==(const CFileSpec& other) const

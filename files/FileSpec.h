@@ -16,8 +16,8 @@ struct CDirEntry;
 // Paths are kept as given. The framework once replaced short aliases and wrong
 // letter case by the names on disk; Linux names have no aliases and letter case
 // is part of the name, so there is nothing to correct, and resolving links or
-// "." would change which file a caller meant. What remains of the old rules is
-// the field size: a path longer than 260 characters is refused with XBase.
+// "." would change which file a caller meant. A path the system could not take
+// (over 4095 bytes, or a name in it over 255) is refused with XPathTooLong.
 class CFileSpec : public CABCMediaSpec {
 public:
     // The first four bytes of a flattened specification, big-endian.
@@ -26,10 +26,10 @@ public:
     CFileSpec() = default;
     // Splits at the last '/' into folder (with the '/') and file name, and the file
     // name at its last dot into name and extension (with the dot). XBase when the
-    // path has no '/' or is longer than 260 characters.
+    // path has no '/', XPathTooLong when it is too long.
     explicit CFileSpec(const char* fullPath);
     // A folder without its trailing '/' gets one, so "/tmp" and "x" name /tmp/x.
-    // XBase when the joined path is longer than 260 characters.
+    // XPathTooLong when the joined path is too long.
     CFileSpec(const char* directory, const char* name, const char* extension);
     // From a block made by Flatten: XBadFormat when the block is shorter than five
     // bytes, does not start with F1 1E 54 EC or has no terminating zero; then as
@@ -44,7 +44,7 @@ public:
     const char* GetDirectory() const { return mDirectory; }
     const char* GetName() const { return mName; }
     const char* GetExtension() const { return mExtension; }
-    // XBase, leaving the specification as it was, when the path would grow too long.
+    // XPathTooLong, leaving the specification as it was, when the path would grow too long.
     void SetExtension(const char* extension);
 
     // The full paths compared exactly: on Linux "Kick.aif" and "KICK.AIF" are two files.
@@ -82,7 +82,7 @@ public:
 private:
     void SetFromFullPath(const char* fullPath);
 
-    char mDirectory[PathText::kFieldSize] = {};
-    char mName[PathText::kFieldSize] = {};
-    char mExtension[PathText::kFieldSize] = {};
+    char mDirectory[PathText::kPathFieldSize] = {};
+    char mName[PathText::kNameFieldSize] = {};
+    char mExtension[PathText::kNameFieldSize] = {};
 };

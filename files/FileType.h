@@ -10,20 +10,20 @@
 class CUnknownFileType {
 public:
     constexpr CUnknownFileType() = default;
-    // XBase when the text is longer than 260 characters.
+    // XBase when the text is longer than a name can be (255 bytes).
     constexpr explicit CUnknownFileType(std::string_view text) { SetText(text); }
     constexpr CUnknownFileType(const CUnknownFileType&) = default;
     constexpr CUnknownFileType& operator=(const CUnknownFileType&) = default;
     constexpr virtual ~CUnknownFileType() = default;
 
     constexpr const char* GetText() const { return mText; }
-    constexpr void SetText(std::string_view text) { PathText::CopyInto(mText, PathText::kFieldSize, text); }
+    constexpr void SetText(std::string_view text) { PathText::CopyInto(mText, PathText::kNameFieldSize, text); }
 
     bool Equals(std::string_view text) const { return PathText::EqualIgnoringCase(mText, text); }
     bool Equals(const CUnknownFileType& other) const { return Equals(other.mText); }
 
 private:
-    char mText[PathText::kFieldSize] = {};
+    char mText[PathText::kNameFieldSize] = {};
 };
 
 // The four-character creator code of an application's files ("Tdrl"). This

@@ -17,12 +17,12 @@ public:
     static constexpr int32_t kTypeCodeSize = 5;
 
     constexpr CFileTypeDescriptor() = default;
-    // Each text is copied whole; one longer than its field (64, 260, 4 characters)
+    // Each text is copied whole; one longer than its field (64, 255, 4 characters)
     // is refused with XBase rather than cut.
     constexpr CFileTypeDescriptor(std::string_view description, std::string_view extension, std::string_view typeCode)
     {
         PathText::CopyInto(mDescription, kDescriptionSize, description);
-        PathText::CopyInto(mExtension, PathText::kFieldSize, extension);
+        PathText::CopyInto(mExtension, PathText::kNameFieldSize, extension);
         PathText::CopyInto(mTypeCode, kTypeCodeSize, typeCode);
     }
 
@@ -42,6 +42,6 @@ public:
 
 private:
     char mDescription[kDescriptionSize] = {};
-    char mExtension[PathText::kFieldSize] = {};
+    char mExtension[PathText::kNameFieldSize] = {};
     char mTypeCode[kTypeCodeSize] = {};
 };

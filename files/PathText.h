@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <string_view>
 
-// The fixed text fields of the files layer. Paths and names live in arrays of
-// 261 characters: 260 and a terminator, the path limit the framework was built
-// around and the format's fields still hold. Longer text is refused, never cut:
-// a cut path names a different file.
+// The fixed text fields of the files layer. Paths follow the system's limits: a
+// path of at most 4095 bytes, each name in it at most 255. The framework was
+// built around a 260-character path; no stored format holds a path, so the
+// fields are sized for what Linux takes. Longer text is refused, never cut: a
+// cut path names a different file.
 namespace PathText {
 
-constexpr int32_t kFieldSize = 261;
-constexpr int32_t kMaxLength = kFieldSize - 1;
+constexpr int32_t kMaxPathLength = 4095;
+constexpr int32_t kMaxNameLength = 255;
+constexpr int32_t kPathFieldSize = kMaxPathLength + 1;
+constexpr int32_t kNameFieldSize = kMaxNameLength + 1;
 
 // ASCII letters folded to lower case; other bytes, including those above 127,
 // stay as they are, so the result does not depend on the locale.
@@ -38,6 +41,12 @@ constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b)
 
 // Throws XBase; kept out of line so this header needs no exception classes.
 [[noreturn]] void ThrowTooLong();
+
+// True when the system can take the path: at most kMaxPathLength bytes, and no
+// name between its '/' longer than kMaxNameLength.
+bool FitsSystemLimits(std::string_view path);
+// XPathTooLong unless FitsSystemLimits.
+void CheckSystemLimits(std::string_view path);
 
 // Copies `text` and its terminator into a field of `fieldSize` characters; XBase
 // when it does not fit. Usable in constant initialisation of global records.

@@ -22,6 +22,13 @@ COpenFile::COpenFile(const char* fullPath, const char* /*fileType*/, const char*
         throw XCreateFailed();
 }
 
+COpenFile::COpenFile(SOpenedHandle opened)
+    : mHandle(opened.handle)
+{
+    if (mHandle == SystemFile::kNoHandle)
+        throw XCreateFailed();
+}
+
 COpenFile::~COpenFile()
 {
     Close();
@@ -29,8 +36,14 @@ COpenFile::~COpenFile()
 
 void COpenFile::Close()
 {
-    SystemFile::Close(mHandle);
+    CloseConfirmed();
+}
+
+bool COpenFile::CloseConfirmed()
+{
+    const bool confirmed = SystemFile::Close(mHandle);
     mHandle = SystemFile::kNoHandle;
+    return confirmed;
 }
 
 void COpenFile::Read(int32_t size, void* buffer)
@@ -118,7 +131,9 @@ int32_t COpenFile::GetSize()
 {
     // Files of 2 GiB or more do not fit the format's sizes; they are refused, not cut.
     const int64_t size = mOpenedSize >= 0 ? mOpenedSize : SystemFile::Size(mHandle);
-    if (size < 0 || size > INT32_MAX)
+    if (size < 0)
         throw XPosition();
+    if (size > INT32_MAX)
+        throw XTooLarge();
     return static_cast<int32_t>(size);
 }

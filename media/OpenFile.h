@@ -37,6 +37,16 @@ public:
 
     void Close();
 
+protected:
+    // Takes over a handle opened elsewhere; XCreateFailed when it is no handle.
+    struct SOpenedHandle {
+        int handle;
+    };
+    explicit COpenFile(SOpenedHandle opened);
+    // Closes the file; false when the system reports that data written to it
+    // may have been lost.
+    bool CloseConfirmed();
+
 private:
     static constexpr int32_t kReadAheadSize = 4096;
     // Reads of at most this many bytes go through the read-ahead block.

@@ -19,9 +19,15 @@ class XInternalError : public XBase {};
 class XRead : public XBase {};
 class XWrite : public XBase {};
 class XPosition : public XBase {};
+// A size beyond the signed 32-bit sizes of the formats: a file or a mod of 2 GiB or more.
+class XTooLarge : public XPosition {};
 class XFile : public XBase {};
 class XCreateFailed : public XFile {};
 class XFileNotFound : public XFile {};
+// A folder whose entries cannot be read.
+class XListFailed : public XFile {};
+// A path longer than the system takes (4095 bytes), or a name in it longer than 255.
+class XPathTooLong : public XBase {};
 class XTimerFailed : public XBase {};
 class ZOS_TOO_OLD_EXCEPTION : public XBase {};
 

@@ -39,11 +39,16 @@ constexpr uint32_t kSplashTicks = 120;
 
 const CFileTypeDescriptor kModFileType(kModDescription, kModExtension, kModTypeCode);
 
-// The last component of a path, for an alert's 64-character parameter.
+// The last component of a path, for an alert's 64-character parameter. A
+// folder's path ends in a slash; its name is the component before it.
 std::string LastComponent(const std::string& path)
 {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t end = path.find_last_not_of('/');
+    if (end == std::string::npos)
+        return path;
+    const size_t slash = path.find_last_of('/', end);
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(start, end + 1 - start);
 }
 
 } // namespace

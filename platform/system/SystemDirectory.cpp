@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace SystemDirectory {
@@ -23,8 +25,11 @@ uint64_t FileTimeOf(const struct statx_timestamp& stamp)
 void FillStatus(const struct statx& info, SStatus& out)
 {
     out.directory = S_ISDIR(info.stx_mode);
+    out.special = !out.directory && !S_ISREG(info.stx_mode);
     // A folder has no size of its own that a caller could read.
     out.size = out.directory ? 0 : info.stx_size;
+    out.device = makedev(info.stx_dev_major, info.stx_dev_minor);
+    out.inode = info.stx_ino;
     out.modified = FileTimeOf(info.stx_mtime);
     // Not every file system records a birth time; the last write is the closest
     // honest answer then, as the file cannot be younger than its contents.
@@ -46,6 +51,7 @@ bool GetStatus(const char* path, SStatus& out)
     // A dangling link: a file that is there by name only.
     FillStatus(info, out);
     out.directory = false;
+    out.special = false;
     out.size = 0;
     return true;
 }
@@ -85,6 +91,11 @@ bool MakeFolder(const char* path)
 bool RemoveFile(const char* path)
 {
     return unlink(path) == 0;
+}
+
+bool RenameOver(const char* from, const char* to)
+{
+    return rename(from, to) == 0;
 }
 
 bool SetModifiedTime(const char* path, uint64_t fileTime)

@@ -12,7 +12,12 @@ namespace SystemDirectory {
 
 struct SStatus {
     bool directory = false;
+    // A pipe, socket or device: opening or reading one may block or never end.
+    bool special = false;
     uint64_t size = 0;
+    // Which file this is: two names of one file share both.
+    uint64_t device = 0;
+    uint64_t inode = 0;
     uint64_t created = 0;
     uint64_t modified = 0;
 };
@@ -38,6 +43,9 @@ bool ListNames(const char* folder, std::vector<std::string>& names);
 bool MakeFolder(const char* path);
 // Removes a file (never a folder); false on failure.
 bool RemoveFile(const char* path);
+// Puts `from` in the place of `to` in one step, replacing what `to` names
+// itself: a link there is replaced, not followed. False on failure.
+bool RenameOver(const char* from, const char* to);
 // Sets the last-write time, leaving the access time as it is.
 bool SetModifiedTime(const char* path, uint64_t fileTime);
 

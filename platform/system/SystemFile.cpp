@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -48,16 +49,17 @@ int64_t Repeat(int64_t size, bool readsToEnd, Transfer transfer)
 
 int OpenForReading(const char* path)
 {
-    // Opened without waiting, as a pipe would wait for a writer; only a regular
-    // file is kept, which then reads as usual.
-    const int handle = Opened(open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const int handle = open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (handle < 0)
+        return kNoHandle;
+    // A folder opens for reading on this platform but is no file to read either.
     struct stat info {};
-    if (handle >= 0 && (fstat(handle, &info) != 0 || !S_ISREG(info.st_mode))) {
+    const int flags = fcntl(handle, F_GETFL);
+    if (fstat(handle, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0
+        || fcntl(handle, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         close(handle);
         return kNoHandle;
     }
-    if (handle >= 0)
-        fcntl(handle, F_SETFL, fcntl(handle, F_GETFL) & ~O_NONBLOCK);
     AdviseRandomAccess(handle);
     return handle;
 }
@@ -69,15 +71,42 @@ int CreateForWriting(const char* path)
     return handle;
 }
 
+int CreateUnique(const std::string& prefix, const std::string& suffix, std::string& path)
+{
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr int kAttempts = 100;
+    std::random_device random;
+    std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string name = prefix;
+        for (int i = 0; i < 6; ++i)
+            name += kLetters[pick(random)];
+        name += suffix;
+        const int handle = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle >= 0) {
+            AdviseRandomAccess(handle);
+            path = name;
+            return handle;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    path.clear();
+    return kNoHandle;
+}
+
 int OpenExistingForWriting(const char* path)
 {
     return Opened(open(path, O_WRONLY | O_CLOEXEC));
 }
 
-void Close(int handle)
+bool Close(int handle)
 {
-    if (handle >= 0)
-        close(handle);
+    // After an interrupted close the handle is gone all the same on Linux; only
+    // an input or output error, or a full disk on delayed writes, loses data.
+    if (handle >= 0 && close(handle) != 0)
+        return errno == EINTR;
+    return true;
 }
 
 int64_t Read(int handle, void* buffer, int64_t size)

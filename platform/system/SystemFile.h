@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The file calls of the operating system, reshaped for the media layer. Every
 // function reports failure by its result; the callers choose the exception.
@@ -8,14 +9,21 @@ namespace SystemFile {
 
 constexpr int kNoHandle = -1;
 
-// Opens an existing regular file for shared reading, never waiting; kNoHandle on
-// failure, and for a folder, a pipe, a device or anything else that is no regular file.
+// Opens an existing regular file for shared reading; kNoHandle on failure. A
+// folder, pipe, socket or device is refused without waiting: none has a size to
+// read whole, and a pipe without a writer would hold the caller for ever.
 int OpenForReading(const char* path);
 // Creates or truncates a file for writing; kNoHandle on failure.
 int CreateForWriting(const char* path);
+// Creates a new file for writing under a name nothing else has: `prefix`, six
+// random letters and digits, `suffix`. Its permissions are those of any created
+// file (read and write as the umask allows). kNoHandle on failure; `path` is
+// then empty.
+int CreateUnique(const std::string& prefix, const std::string& suffix, std::string& path);
 // Opens an existing file for writing without truncating it; kNoHandle on failure.
 int OpenExistingForWriting(const char* path);
-void Close(int handle);
+// False when the system reports that data written may have been lost.
+bool Close(int handle);
 
 // Bytes moved, or -1 on failure. Retries interrupted and partial transfers.
 int64_t Read(int handle, void* buffer, int64_t size);

@@ -2,6 +2,7 @@
 #include "app/ModInfo.h"
 #include "app/ModWriter.h"
 #include "media/OpenFile.h"
+#include "tests/app/ChildRun.h"
 #include "tests/app/PackTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -187,23 +188,73 @@ TEST_F(CommandLineTest, PackLogsEveryLineAndNamesTheTargetAfterTheFolder)
     EXPECT_EQ(mErr.str(), "");
     EXPECT_EQ(std::filesystem::file_size(mFolder + "/Drums.tdm"), 1586u);
 
-    // "." names the current folder; -o keeps the mod extension whatever is typed.
+    // "." names the current folder.
     {
         CCurrentFolder here(mFolder + "/Drums");
-        EXPECT_EQ(Run({"pack", ".", "-o", "../kit.bin"}), 0);
+        EXPECT_EQ(Run({"pack", ".", "-o", "../kit"}), 0);
     }
     EXPECT_EQ(mOut.str().substr(0, 14), "Source: Drums\n");
     EXPECT_NE(mOut.str().find("Size of kit.tdm: 1586 bytes"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(mFolder + "/kit.tdm"));
 }
 
+TEST_F(CommandLineTest, OutputFileRules)
+{
+    const std::string folder = MakeDrums(mFolder);
+    std::filesystem::create_directory(mFolder + "/out");
+    struct SCase {
+        std::vector<std::string> arguments;
+        int status;
+        std::string written; // in the test's folder; empty for none
+    };
+    const SCase cases[] = {
+        // As given with an extension, with ".tdm" added only without one.
+        {{"pack", folder, "-o", "kit.bin"}, 0, "kit.bin"},
+        {{"pack", folder, "-o", "kit.TDM"}, 0, "kit.TDM"},
+        {{"pack", folder, "-o", "archive.v2/kit"}, 0, "archive.v2/kit.tdm"},
+        {{"pack", folder, "-o", ".kit"}, 0, ".kit.tdm"},
+        // No name, or a folder: usage errors, and nothing is written.
+        {{"pack", folder, "-o", ""}, 2, ""},
+        {{"pack", folder, "-o", "out"}, 2, ""},
+        {{"pack", folder, "-o", "new/"}, 2, ""},
+        {{"pack", "/"}, 2, ""},
+    };
+    std::filesystem::create_directory(mFolder + "/archive.v2");
+    CCurrentFolder here(mFolder);
+    for (const SCase& test : cases) {
+        const std::vector<std::string> before = ListFolder(mFolder);
+        EXPECT_EQ(Run(test.arguments), test.status) << test.arguments.back() << mErr.str();
+        if (!test.written.empty())
+            EXPECT_EQ(std::filesystem::file_size(mFolder + "/" + test.written), 1586u) << test.written;
+        else
+            EXPECT_EQ(ListFolder(mFolder), before) << test.arguments.back();
+    }
+    EXPECT_EQ(ListFolder(mFolder + "/out"), std::vector<std::string>{});
+}
+
+TEST_F(CommandLineTest, EveryCommandAnswersHelp)
+{
+    for (const std::string verb : {"pack", "check", "list", "unpack", "dump"}) {
+        EXPECT_EQ(Run({verb, "--help"}), 0) << verb;
+        EXPECT_EQ(mOut.str().rfind("Usage: modstower-cli " + verb + " ", 0), 0u) << mOut.str();
+        EXPECT_NE(mOut.str().find("\nExit status: 0 done"), std::string::npos) << verb;
+        EXPECT_EQ(mErr.str(), "");
+    }
+    // Anywhere among the arguments, and before anything is done.
+    EXPECT_EQ(Run({"pack", mFolder + "/missing", "-h"}), 0);
+    EXPECT_EQ(mOut.str().rfind("Usage: modstower-cli pack FOLDER [-o FILE]\n", 0), 0u);
+    EXPECT_EQ(Run({"frobnicate", "--help"}), 2);
+}
+
 TEST_F(CommandLineTest, AbandonedPackSaysWhyOnStandardError)
 {
+    // One line each, naming the path at fault.
     const std::string folder = MakeDrums(mFolder, false);
     EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/out.tdm"}), 1);
     EXPECT_EQ(mOut.str(), Lines({"Source: Drums", "Adding: Demo.tds...", "Total file count: 1"}));
-    EXPECT_EQ(mErr.str(), "Directory must contain a ModName.txt file containing the full name of the mod.\n"
-                          "modstower-cli: " + folder + "/ModName.txt: no mod name; run abandoned\n");
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + folder + "/ModName.txt: "
+                          "Directory must contain a ModName.txt file containing the full name of the mod.\n");
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/out.tdm"));
 
     EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/no/such/out.tdm"}), 1);
     EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/no/such/out.tdm: cannot be opened or created; run abandoned\n");
@@ -213,6 +264,54 @@ TEST_F(CommandLineTest, AbandonedPackSaysWhyOnStandardError)
     EXPECT_EQ(Run({"pack"}), 2);
     EXPECT_EQ(Run({"pack", folder, "-o"}), 2);
     EXPECT_EQ(Run({"check", folder, "-o", "x.tdm"}), 2);
+}
+
+TEST_F(CommandLineTest, FailuresNameThePathAtFault)
+{
+    const std::string folder = MakeDrums(mFolder);
+    // A component of 2 GiB, made sparse: the mod format's sizes end below it.
+    std::filesystem::resize_file(folder + "/Demo.tds", 2147483648ull);
+    EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/kit.tdm"}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + folder + "/Demo.tds: over the mod format's 2 GiB limit; run abandoned\n");
+    EXPECT_FALSE(std::filesystem::exists(mFolder + "/kit.tdm"));
+    std::filesystem::resize_file(folder + "/Demo.tds", 4);
+
+    // Names and paths beyond the system's limits.
+    const std::string tooLong = "path too long (over 4095 bytes, or a name in it over 255)\n";
+    const std::string longName(256, 'n');
+    EXPECT_EQ(Run({"pack", folder, "-o", mFolder + "/" + longName}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/" + longName + ".tdm: " + tooLong);
+    EXPECT_EQ(Run({"check", mFolder + "/" + longName}), 1);
+    EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/" + longName + ": " + tooLong);
+
+    // Far beyond the 260 characters of the framework's paths, a folder packs as any other.
+    std::string deep = mFolder;
+    for (int i = 0; i < 3; ++i)
+        std::filesystem::create_directory(deep += "/" + std::string(200, 'd'));
+    const std::string deepDrums = MakeDrums(deep);
+    EXPECT_EQ(Run({"pack", deepDrums, "-o", deep + "/kit"}), 0) << mErr.str();
+    EXPECT_EQ(std::filesystem::file_size(deep + "/kit.tdm"), 1586u);
+}
+
+TEST_F(CommandLineTest, AFolderThatCannotBeListedIsSaidToBeSo)
+{
+    const std::string folder = MakeDrums(mFolder);
+    // Entered, but not read: by root's rights given up, or by the owner's own.
+    ASSERT_EQ(chmod(mFolder.c_str(), 0755), 0);
+    ASSERT_EQ(chmod(folder.c_str(), 0300), 0);
+    CChildRun child([&](CChildRun& self) {
+        if (!DropRootRights())
+            return CChildRun::kCannotSetUp;
+        const int status = Run({"check", folder});
+        self.Send(mErr.str());
+        return status;
+    });
+    const int status = child.Finish();
+    chmod(folder.c_str(), 0755);
+    if (status == CChildRun::kCannotSetUp)
+        GTEST_SKIP() << "root here cannot become another user, so every folder can be listed";
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(child.GetLines(), (std::vector<std::string>{"modstower-cli: " + folder + "/: cannot be listed; run abandoned", ""}));
 }
 
 TEST_F(CommandLineTest, CheckRunsWithoutWriting)
@@ -252,8 +351,12 @@ TEST_F(CommandLineTest, ListShowsComponentsSlotsAndTexts)
 
 TEST_F(CommandLineTest, ListRefusesIncompleteMods)
 {
-    const std::string folder = MakeDrums(mFolder, false);
-    Run({"pack", folder, "-o", mFolder + "/cut.tdm"});
+    // A pack abandoned by another program leaves its header and no text record.
+    {
+        COpenFile file((mFolder + "/cut.tdm").c_str(), "TDM ", "Tdrl");
+        CModWriter writer(file);
+        writer.AddComponent("Demo.tds", "song", 4);
+    }
     EXPECT_EQ(Run({"list", mFolder + "/cut.tdm"}), 1);
     EXPECT_EQ(mOut.str(), "");
     EXPECT_EQ(mErr.str(), "modstower-cli: " + mFolder + "/cut.tdm: not a complete mod file (its packing was abandoned)\n");

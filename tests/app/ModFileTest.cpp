@@ -2,6 +2,7 @@
 #include "app/ModReader.h"
 #include "app/ModWriter.h"
 #include "media/ByteOrder.h"
+#include "media/DiscardMedia.h"
 #include "media/StringMedia.h"
 #include "media/XBase.h"
 
@@ -9,6 +10,7 @@
 
 #include <cstring>
 #include <string>
+#include <sys/mman.h>
 
 namespace {
 
@@ -58,6 +60,23 @@ TEST(ModFile, ComponentSizesAndPadBytes)
     EXPECT_EQ(even.substr(276, 8), std::string("EMBF\x00\x00\x03\xF2", 8));
     EXPECT_EQ(even.substr(276 + 8 + 1010, 4), "INFO"); // no pad byte
     EXPECT_EQ(even.size(), 1564u + 8 + 1010);
+}
+
+TEST(ModFile, AModStopsBeforeGrowingPast2GiB)
+{
+    // Content that is never touched: the discarding medium only counts it.
+    constexpr int32_t kLargest = 2147482065; // 276 + 8 + 9 + this + 1288 = 2^31 - 2
+    void* pages = mmap(nullptr, size_t{kLargest} + 1, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(pages, MAP_FAILED);
+    CDiscardMedia file;
+    CModWriter writer(file);
+    // One byte more, with its pad byte, would leave no room for the text record.
+    EXPECT_THROW(writer.AddComponent("Demo.tds", pages, kLargest + 1), XTooLarge);
+    EXPECT_EQ(file.GetSize(), 276);
+    writer.AddComponent("Demo.tds", pages, kLargest);
+    writer.Finish(CModInfo());
+    EXPECT_EQ(file.GetSize(), INT32_MAX - 1);
+    munmap(pages, size_t{kLargest} + 1);
 }
 
 TEST(ModFile, InfoReaderRules)

@@ -5,19 +5,33 @@
 #include "files/FileSpec.h"
 #include "media/StringMedia.h"
 #include "media/XBase.h"
+#include "tests/app/ChildRun.h"
 #include "tests/app/PackTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 using Lines = std::vector<std::string>;
+
+std::string TextOf(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
 
 class PackRunTest : public ::testing::Test {
 protected:
@@ -29,11 +43,7 @@ protected:
         packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(mTargetPath.c_str()));
     }
     std::vector<uint8_t> Output() const { return ReadFileBytes(mTargetPath); }
-    std::string OutputText() const
-    {
-        const std::vector<uint8_t> bytes = Output();
-        return std::string(bytes.begin(), bytes.end());
-    }
+    std::string OutputText() const { return TextOf(mTargetPath); }
 
     // The closing lines of a complete run.
     static Lines Totals(int count, const std::string& name, int comments, const std::string& www,
@@ -129,30 +139,26 @@ TEST_F(PackRunTest, FolderWithOnlyAModName)
     EXPECT_TRUE(mUI.alerts.empty());
 }
 
-TEST_F(PackRunTest, WithoutAModNameTheRunIsAbandoned)
+TEST_F(PackRunTest, AnAbandonedRunLeavesTheTargetAsItWas)
 {
+    // An empty folder: the totals, then the refusal.
+    EXPECT_THROW(Pack(), XBase);
+    EXPECT_EQ(mUI.lines, (Lines{"Total file count: 0"}));
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), Lines{});
+
+    mUI = CRecordingPackUI();
     mFolder.Write("Demo.tds", "song");
     mFolder.Write("ModName.txt", "\r\n\r\n"); // only line breaks: imports as empty
+    mOutput.Write("Mod.tdm", "the previous mod");
     EXPECT_THROW(Pack(), XBase);
     EXPECT_EQ(mUI.lines, (Lines{"Adding: Demo.tds...", "Total file count: 1"}));
     EXPECT_EQ(mUI.alerts,
               (Lines{"[STOP]Directory must contain a ModName.txt file containing the full name of the mod.[Quit]"}));
     EXPECT_EQ(mUI.titles, (Lines{"Packing Mod.tdm..."}));
     EXPECT_EQ(mUI.busyEnded, 1);
-
-    // The file keeps its header and components, a group size of 0 and no "INFO".
-    const std::string bytes = OutputText();
-    ASSERT_EQ(bytes.size(), 12u + 264 + 8 + 13 + 1);
-    EXPECT_EQ(bytes.substr(0, 12), std::string("CAT \0\0\0\0WTDM", 12));
-    EXPECT_EQ(bytes.substr(276), std::string("EMBF\0\0\0\x0D" "Demo.tds\0song\0", 22));
-}
-
-TEST_F(PackRunTest, EmptyFolderIsAbandonedToo)
-{
-    EXPECT_THROW(Pack(), XBase);
-    EXPECT_EQ(mUI.lines, (Lines{"Total file count: 0"}));
-    EXPECT_EQ(mUI.alerts.size(), 1u);
-    EXPECT_EQ(Output().size(), 276u);
+    // The previous mod is kept whole, and nothing of the run is left beside it.
+    EXPECT_EQ(OutputText(), "the previous mod");
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), Lines{"Mod.tdm"});
 }
 
 TEST_F(PackRunTest, ModNameOf64And65Bytes)
@@ -339,10 +345,20 @@ TEST_F(PackRunTest, UnreadableTargetOrComponentAbandonsTheRun)
 
     // A component that cannot be read: a dangling link stands for a file that vanished.
     std::filesystem::create_symlink(mFolder.GetPath() + "gone", mFolder.GetPath() + "Demo.tds");
-    EXPECT_THROW(Pack(), XCreateFailed);
+    CModPacker packer(mUI);
+    EXPECT_THROW(packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec((mOutput.GetPath() + "Mod.tdm").c_str())),
+                 XCreateFailed);
+    EXPECT_EQ(packer.GetCurrentFile(), mFolder.GetPath() + "Demo.tds");
     EXPECT_TRUE(mUI.lines.empty());
     EXPECT_EQ(mUI.busyEnded, 2);
-    EXPECT_EQ(Output().size(), 276u); // header only, group size 0
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), Lines{});
+
+    // A folder that cannot be listed is said to be so, before any target is made.
+    const std::string notAFolder = mFolder.GetPath() + "ModName.txt/";
+    EXPECT_THROW(packer.PackFolder(CDirSpec(notAFolder.c_str()), CFileSpec((mOutput.GetPath() + "Mod.tdm").c_str())),
+                 XListFailed);
+    EXPECT_EQ(packer.GetCurrentFile(), notAFolder);
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), Lines{});
 }
 
 TEST_F(PackRunTest, CheckingWritesNothingAndSaysTheSame)
@@ -376,6 +392,7 @@ TEST_F(PackRunTest, FailedWriteToTheTargetIsTheTargetsFailure)
 {
     mFolder.Write("ModName.txt", "Big");
     mFolder.Write("Demo.tds", std::string(5000, 's'));
+    mOutput.Write("Mod.tdm", "the previous mod");
     CModPacker packer(mUI);
     const std::string target = mOutput.GetPath() + "Mod.tdm";
     {
@@ -385,4 +402,204 @@ TEST_F(PackRunTest, FailedWriteToTheTargetIsTheTargetsFailure)
     EXPECT_EQ(packer.GetCurrentFile(), target);
     EXPECT_EQ(mUI.lines, (Lines{"Adding: Demo.tds..."}));
     EXPECT_EQ(mUI.busyEnded, 1);
+    EXPECT_EQ(TextOf(target), "the previous mod");
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), Lines{"Mod.tdm"});
+}
+
+namespace {
+
+// A socket bound at `path`, as a server leaves one; closed with the object.
+class CBoundSocket {
+public:
+    explicit CBoundSocket(const std::string& path) : mHandle(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        mBound = bind(mHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~CBoundSocket() { close(mHandle); }
+    bool IsBound() const { return mBound; }
+
+private:
+    int mHandle;
+    bool mBound = false;
+};
+
+} // namespace
+
+TEST_F(PackRunTest, EntriesThatAreNoFilesAreSkippedUnopened)
+{
+    // Opening the pipes would hold the run for ever, and the device never ends.
+    const CHangGuard guard(60);
+    mFolder.Write("ModName.txt", "Pipes");
+    ASSERT_EQ(mkfifo((mFolder.GetPath() + "Demo.tds").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((mFolder.GetPath() + "notes").c_str(), 0644), 0);
+    const CBoundSocket server(mFolder.GetPath() + "tr808bd.aif");
+    ASSERT_TRUE(server.IsBound());
+    std::filesystem::create_symlink("/dev/zero", mFolder.GetPath() + "Comments.txt");
+    const Lines expected = Join({"- Skipping file: Comments.txt...", "- Skipping file: Demo.tds...",
+                                 "- Skipping file: notes...", "- Skipping file: tr808bd.aif..."},
+                                Totals(0, "Pipes", 0, "", "", 1564));
+    Pack();
+    EXPECT_EQ(mUI.lines, expected);
+    EXPECT_EQ(OutputText(), EmptyModBytes("Pipes"));
+
+    mUI.lines.clear();
+    CModPacker(mUI).CheckFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(mTargetPath.c_str()));
+    EXPECT_EQ(mUI.lines, expected);
+}
+
+TEST_F(PackRunTest, FilesTheRunDoesNotUseCannotEndIt)
+{
+    // Each is passed over by its name alone, so none is ever opened: not in the
+    // catalogue, or its slot is taken. Dangling links stand for files that
+    // cannot be opened.
+    mFolder.Write("ModName.txt", "Names");
+    const std::vector<uint8_t> aiff = MakeAiffFile({1, 2, 3}, 1, 44100);
+    mFolder.Write("tr808bd.aif", aiff);
+    for (const char* name : {"notes.bin", "99999.jpg", "TR808BD.wav"})
+        std::filesystem::create_symlink(mFolder.GetPath() + "gone", mFolder.GetPath() + name);
+    const std::string longName = std::string(246, 'x') + ".txt";
+    mFolder.Write(longName, "a name of 250 bytes");
+    Pack();
+    EXPECT_EQ(mUI.lines, Join({"- Skipping file: 99999.jpg...", "- Skipping file: notes.bin...",
+                               "Adding: tr808bd.aif...", "** Multiple formats for file found: TR808BD.wav...",
+                               "- Skipping file: TR808BD.wav...", "- Skipping file: " + longName + "..."},
+                              Totals(1, "Names", 0, "", "", 1564 + 8 + 12 + aiff.size() + (12 + aiff.size()) % 2)));
+}
+
+TEST_F(PackRunTest, AnUnreadableFileTheRunDoesNotUseIsOnlySkipped)
+{
+    mFolder.Write("ModName.txt", "Locked");
+    const std::string locked = mFolder.Write("private.doc", "for no one's eyes");
+    ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+    ASSERT_EQ(chmod(mFolder.GetPath().c_str(), 0755), 0);
+    const std::string target = mOutput.GetPath() + "Mod.tdm";
+    CChildRun child([&](CChildRun& self) {
+        if (!DropRootRights())
+            return CChildRun::kCannotSetUp;
+        CChildPackUI ui(self);
+        CModPacker(ui).CheckFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str()));
+        return 0;
+    });
+    const int status = child.Finish();
+    if (status == CChildRun::kCannotSetUp)
+        GTEST_SKIP() << "root here cannot become another user, so no file is unreadable to this test";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(child.GetLines(), Join({"- Skipping file: private.doc..."}, Totals(0, "Locked", 0, "", "", 1564)));
+}
+
+TEST_F(PackRunTest, ATargetThatIsALinkIsReplacedNotFollowed)
+{
+    mFolder.Write("ModName.txt", "Linked");
+    mFolder.Write("Demo.tds", "song");
+    const std::string target = mOutput.GetPath() + "Mod.tdm";
+    const std::string component = mFolder.GetPath() + "Demo.tds";
+    for (const bool symbolic : {true, false}) {
+        SCOPED_TRACE(symbolic ? "symbolic link" : "hard link");
+        mUI = CRecordingPackUI();
+        std::filesystem::remove(target);
+        if (symbolic)
+            std::filesystem::create_symlink(component, target);
+        else
+            std::filesystem::create_hard_link(component, target);
+        Pack(target);
+        // The component is the target's file: never packed into itself, never touched.
+        EXPECT_EQ(mUI.lines, Join({"- Skipping file: Demo.tds..."}, Totals(0, "Linked", 0, "", "", 1564)));
+        EXPECT_EQ(TextOf(component), "song");
+        EXPECT_FALSE(std::filesystem::is_symlink(target));
+        EXPECT_EQ(OutputText(), EmptyModBytes("Linked"));
+    }
+
+    // A link to a device is replaced like any other.
+    mUI = CRecordingPackUI();
+    std::filesystem::remove(target);
+    std::filesystem::create_symlink("/dev/full", target);
+    Pack(target);
+    EXPECT_EQ(mUI.lines, Join({"Adding: Demo.tds..."}, Totals(1, "Linked", 0, "", "", 1564 + 8 + 13 + 1)));
+    EXPECT_FALSE(std::filesystem::is_symlink(target));
+}
+
+TEST_F(PackRunTest, AFullFileSystemLeavesTheTargetAsItWas)
+{
+    mFolder.Write("ModName.txt", "Full");
+    mFolder.Write("Demo.tds", std::string(256 * 1024, 's'));
+    const std::string small = mOutput.MakeFolder("small");
+    const std::string target = small + "Mod.tdm";
+    CChildRun child([&](CChildRun& self) {
+        if (!MountSmallFileSystem(small, 64 * 1024))
+            return CChildRun::kCannotSetUp;
+        std::ofstream(target) << "the previous mod";
+        CChildPackUI ui(self);
+        CModPacker packer(ui);
+        try {
+            packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str()));
+        } catch (const XWrite&) {
+            self.Send("XWrite at " + packer.GetCurrentFile());
+        }
+        for (const std::string& name : ListFolder(small))
+            self.Send("left: " + name + " holding " + TextOf(small + name));
+        return 0;
+    });
+    const int status = child.Finish();
+    if (status == CChildRun::kCannotSetUp)
+        GTEST_SKIP() << "this system allows no private mount, so no small file system can be filled";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(child.GetLines(), (Lines{"Adding: Demo.tds...", "XWrite at " + target, "left: Mod.tdm holding the previous mod"}));
+}
+
+TEST_F(PackRunTest, AKilledRunLeavesTheTargetAsItWas)
+{
+    mFolder.Write("ModName.txt", "Killed");
+    mFolder.Write("Demo.tds", "song");
+    const std::string target = mOutput.Write("Mod.tdm", "the previous mod");
+    CChildRun child([&](CChildRun& self) {
+        CChildPackUI ui(self, "Total file count: 1");
+        CModPacker(ui).PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str()));
+        return 0;
+    });
+    // Stopped midway: the new mod has its header and component, not its text record.
+    ASSERT_TRUE(child.ReadUntil("Total file count: 1"));
+    EXPECT_EQ(TextOf(target), "the previous mod");
+    child.Kill();
+    EXPECT_EQ(child.Finish(), 128 + SIGKILL);
+    EXPECT_EQ(TextOf(target), "the previous mod");
+    // What the killed run leaves is a hidden file, which reads as an abandoned mod.
+    const Lines names = ListFolder(mOutput.GetPath());
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[1], "Mod.tdm");
+    EXPECT_EQ(names[0].substr(0, 9), ".Mod.tdm-");
+    EXPECT_EQ(names[0].size(), 9u + 6 + 4);
+    CStringMedia left(TextOf(mOutput.GetPath() + names[0]));
+    EXPECT_TRUE(CModReader::IsAbandoned(left));
+}
+
+TEST_F(PackRunTest, TwoRunsIntoOneTargetEachLeaveAWholeMod)
+{
+    const CComponentFolder second;
+    mFolder.Write("ModName.txt", "First");
+    mFolder.Write("Demo.tds", "the first song");
+    second.Write("ModName.txt", "Second");
+    second.Write("Demo.tds", "a second song, longer than the first");
+    const std::string target = mOutput.GetPath() + "Mod.tdm";
+    CModPacker packer(mUI);
+    const std::string firstAlone = mOutput.GetPath() + "first.tdm";
+    const std::string secondAlone = mOutput.GetPath() + "second.tdm";
+    packer.PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(firstAlone.c_str()));
+    packer.PackFolder(CDirSpec(second.GetPath().c_str()), CFileSpec(secondAlone.c_str()));
+
+    CChildRun child([&](CChildRun& self) {
+        CChildPackUI ui(self, "Total file count: 1");
+        CModPacker(ui).PackFolder(CDirSpec(mFolder.GetPath().c_str()), CFileSpec(target.c_str()));
+        return 0;
+    });
+    // The second run starts and ends while the first is midway.
+    ASSERT_TRUE(child.ReadUntil("Total file count: 1"));
+    packer.PackFolder(CDirSpec(second.GetPath().c_str()), CFileSpec(target.c_str()));
+    EXPECT_EQ(TextOf(target), TextOf(secondAlone));
+    child.Resume();
+    EXPECT_EQ(child.Finish(), 0);
+    EXPECT_EQ(TextOf(target), TextOf(firstAlone));
+    EXPECT_EQ(ListFolder(mOutput.GetPath()), (Lines{"Mod.tdm", "first.tdm", "second.tdm"}));
 }

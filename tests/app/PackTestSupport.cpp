@@ -3,12 +3,14 @@
 #include "tools/ImageSynth.h"
 #include "tools/JPEGWriter.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 CComponentFolder::CComponentFolder()
 {
@@ -73,6 +75,25 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> ListFolder(const std::string& path)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+CHangGuard::CHangGuard(unsigned seconds)
+{
+    alarm(seconds);
+}
+
+CHangGuard::~CHangGuard()
+{
+    alarm(0);
 }
 
 CFileSizeLimit::CFileSizeLimit(uint64_t bytes)

@@ -51,6 +51,18 @@ std::vector<uint8_t> MakeAiffFile(const std::vector<int16_t>& samples, uint16_t 
 std::vector<uint8_t> MakeJPEGFile(int width, int height, uint32_t seed = 1);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+// The names in a folder, "." and ".." left out, in byte order.
+std::vector<std::string> ListFolder(const std::string& path);
+
+// Ends the test process with SIGALRM when the test lasts longer than `seconds`:
+// for the tests whose failure is to hang for ever.
+class CHangGuard {
+public:
+    explicit CHangGuard(unsigned seconds);
+    ~CHangGuard();
+    CHangGuard(const CHangGuard&) = delete;
+    CHangGuard& operator=(const CHangGuard&) = delete;
+};
 
 // Makes writing a file past `bytes` fail for its lifetime, so a write failure
 // can be had on a real file.

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -73,33 +74,53 @@ TEST(FileSpecTest, SplitsComparesAndMakesValid)
     EXPECT_EQ(clean.GetFullPath(), "/a/Kick 1 (old).aif");
 }
 
+namespace {
+
+// An absolute path of exactly `length` bytes, of names no longer than 255.
+std::string LongPath(size_t length)
+{
+    std::string path;
+    while (path.size() < length)
+        path += "/" + std::string(std::min<size_t>(255, length - path.size() - 1), 'f');
+    return path;
+}
+
+} // namespace
+
 TEST(FileSpecTest, RefusesPathsWithoutSlashOrTooLong)
 {
     for (const char* bad : {"README.txt", "", static_cast<const char*>(nullptr)})
         EXPECT_THROW(CFileSpec{bad}, XBase);
-    const std::string longest = "/" + std::string(259, 'n');
-    EXPECT_EQ(CFileSpec(longest.c_str()).GetFullPath(), longest);
-    EXPECT_THROW(CFileSpec((longest + "x").c_str()), XBase);
-    // The three-part form counts the joined path, the added '/' included.
-    EXPECT_NO_THROW(CFileSpec("/d", std::string(257, 'n').c_str(), ""));
-    EXPECT_THROW(CFileSpec("/d", std::string(257, 'n').c_str(), "."), XBase);
+    // The system's limits: a path of 4095 bytes, each name in it of 255.
+    const std::string name(255, 'n');
+    EXPECT_EQ(CFileSpec(LongPath(4095).c_str()).GetFullPath(), LongPath(4095));
+    EXPECT_EQ(CFileSpec(("/d/" + name).c_str()).GetName(), name);
+    for (const std::string& tooLong : {LongPath(4096), "/d/" + name + "x", "/" + name + "x/file"})
+        EXPECT_THROW(CFileSpec(tooLong.c_str()), XPathTooLong) << tooLong.size();
+    // The three-part form counts the joined path and its names, the added '/' included.
+    EXPECT_NO_THROW(CFileSpec("/d", std::string(251, 'n').c_str(), ".tdm"));
+    EXPECT_THROW(CFileSpec("/d", std::string(252, 'n').c_str(), ".tdm"), XPathTooLong);
     CFileSpec spec("/a/Kick.wav");
-    EXPECT_THROW(spec.SetExtension(std::string(255, 'e').c_str()), XBase);
+    EXPECT_THROW(spec.SetExtension(std::string(252, 'e').c_str()), XPathTooLong);
     EXPECT_EQ(spec.GetFullPath(), "/a/Kick.wav");
 
-    // A folder gets its '/'; with it no more than 260 characters, also when growing.
+    // A folder gets its '/'; with it within the limits, also when growing.
     EXPECT_TRUE(CDirSpec("/tmp") == CDirSpec("/tmp/"));
     EXPECT_THROW(CDirSpec(""), XBase);
-    EXPECT_THROW(CDirSpec(longest.c_str()), XBase);
-    const std::string deep = "/" + std::string(250, 'f');
+    EXPECT_THROW(CDirSpec(LongPath(4095).c_str()), XPathTooLong);
+    const std::string deep = LongPath(4086);
     CDirSpec folder(deep.c_str());
-    EXPECT_THROW(folder.AppendFolder("12345678"), XBase); // 252 + 9 characters
+    EXPECT_THROW(folder.AppendFolder("12345678"), XPathTooLong); // 4087 + 9 bytes
+    EXPECT_EQ(std::string(folder.GetPath()), deep + "/");
     folder.AppendFolder("1234567");
     EXPECT_EQ(std::string(folder.GetPath()), deep + "/1234567/");
+    folder.GoUp();
+    EXPECT_EQ(std::string(folder.GetPath()), deep + "/");
     // Up ends at the root, or at the first folder of a relative path.
-    for (const std::string& up : {deep + "/", std::string("/"), std::string("/")}) {
-        folder.GoUp();
-        EXPECT_EQ(folder.GetPath(), up);
+    CDirSpec shallow("/a");
+    for (int i = 0; i < 2; ++i) {
+        shallow.GoUp();
+        EXPECT_STREQ(shallow.GetPath(), "/");
     }
     CDirSpec relative("a/b");
     relative.GoUp();
@@ -127,8 +148,8 @@ TEST(FileSpecTest, FlattenRoundTripAndHostileBlocks)
     for (const int32_t cut : {all - 1, 4, 3, 0, -1})
         EXPECT_THROW(CFileSpec(good.data(), cut), XBadFormat) << cut;
     EXPECT_THROW(CFileSpec(nullptr, 20), XBadFormat);
-    const Bytes tooLong = Flat("/" + std::string(260, 'p'));
-    EXPECT_THROW(CFileSpec(tooLong.data(), static_cast<int32_t>(tooLong.size())), XBase);
+    const Bytes tooLong = Flat("/p/" + std::string(256, 'p'));
+    EXPECT_THROW(CFileSpec(tooLong.data(), static_cast<int32_t>(tooLong.size())), XPathTooLong);
 }
 
 TEST(FileSpecTest, FilesAndFoldersOnDisk)
@@ -196,7 +217,7 @@ TEST(FileSpecTest, FilesAndFoldersOnDisk)
     const std::unique_ptr<CDirSpec> made(base.CreateSubfolder("Sample Mod"));
     EXPECT_EQ(std::string(made->GetPath()), folder / "Sample Mod/");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Sample Mod"));
-    const std::string tooLong(260 - folder.Path().size(), 'x');
+    const std::string tooLong(256, 'x');
     for (const std::string& name : {std::string("Sample Mod"), std::string("no/such/parent"), std::string(), tooLong})
         EXPECT_THROW(std::unique_ptr<CDirSpec>(base.CreateSubfolder(name.c_str())), XBase) << name;
 }

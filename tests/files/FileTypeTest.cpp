@@ -46,7 +46,7 @@ TEST(FileTypeTest, TypesIgnoreCaseDescriptorsCompareExactly)
 
     // Texts too long for their fields are refused rather than cut.
     CUnknownFileType type(".aif");
-    EXPECT_THROW(type.SetText(std::string(261, 'x')), XBase);
+    EXPECT_THROW(type.SetText(std::string(256, 'x')), XBase); // no name is longer than 255
     EXPECT_STREQ(type.GetText(), ".aif");
     EXPECT_THROW(CFileTypeDescriptor(std::string(65, 'd'), ".x", "X"), XBase);
     EXPECT_THROW(CFileTypeDescriptor("d", ".x", "TOOLONG"), XBase);

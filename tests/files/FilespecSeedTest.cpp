@@ -11,6 +11,20 @@
 #include <string>
 #include <utility>
 
+namespace {
+
+// 4095 bytes, the most the system takes: 15 folders and a file, each name of 254
+// or 255 bytes.
+std::string LongestPath()
+{
+    std::string path;
+    for (int i = 0; i < 15; ++i)
+        path += "/" + std::string(255, 'f');
+    return path + "/" + std::string(250, 'n') + ".tdm";
+}
+
+} // namespace
+
 TEST(FilespecSeedTest, SeedsAreFlattenedSpecifications)
 {
     const std::pair<const char*, CFileSpec> seeds[] = {
@@ -18,7 +32,7 @@ TEST(FilespecSeedTest, SeedsAreFlattenedSpecifications)
         {"double-extension.bin", CFileSpec("/tmp/", "archive.tar", ".gz")},
         {"no-extension.bin", CFileSpec("/a/README")},
         {"hidden-name.bin", CFileSpec("rel/.hidden")},
-        {"longest-path.bin", CFileSpec(("/" + std::string(255, 'n') + ".tdm").c_str())},
+        {"longest-path.bin", CFileSpec(LongestPath().c_str())},
     };
     const std::string folder = std::string(MODSTOWER_SOURCE_DIR) + "/fuzz/corpus/filespec/";
     for (const auto& [file, spec] : seeds) {

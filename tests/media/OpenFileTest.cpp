@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <vector>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -80,7 +81,23 @@ TEST_F(OpenFileTest, OpenFailuresAreCreateFailed)
     EXPECT_THROW(COpenFile((mFolder + "/missing").c_str()), XCreateFailed);
     EXPECT_THROW(COpenFile(mFolder.c_str()), XCreateFailed); // a folder is no file
     EXPECT_THROW(COpenFile((mFolder + "/no/such/dir").c_str(), "TEXT", "Tdrl"), XCreateFailed);
-    EXPECT_THROW(COpenFile((mFolder + "/missing").c_str()), XFile);
+    // Nor is a device, or a pipe: refused at once, even one that no writer holds,
+    // where waiting for one would last for ever.
+    alarm(60);
+    EXPECT_THROW(COpenFile("/dev/zero"), XCreateFailed);
+    ASSERT_EQ(mkfifo(mPath.c_str(), 0600), 0);
+    EXPECT_THROW(COpenFile(mPath.c_str()), XCreateFailed);
+    alarm(0);
+}
+
+TEST_F(OpenFileTest, FilesOf2GiBAreTooLargeForTheFormats)
+{
+    COpenFile(mPath.c_str(), "TEXT", "Tdrl").Close();
+    // Sparse: no byte of it is written.
+    ASSERT_EQ(truncate(mPath.c_str(), INT32_MAX), 0);
+    EXPECT_EQ(COpenFile(mPath.c_str()).GetSize(), INT32_MAX);
+    ASSERT_EQ(truncate(mPath.c_str(), int64_t{INT32_MAX} + 1), 0);
+    EXPECT_THROW(COpenFile(mPath.c_str()).GetSize(), XTooLarge);
 }
 
 TEST_F(OpenFileTest, NegativePositionIsRefused)

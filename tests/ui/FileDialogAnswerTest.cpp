@@ -65,12 +65,15 @@ TEST(FileDialogAnswer, AnswersThatNameNoFileOfOursAreRefused)
     TempFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     const std::string folderPath = folder.Path().substr(0, folder.Path().size() - 1);
-    const std::string longest = "/" + std::string(255, 'd') + "/x.tdm"; // 262 characters, fine for Linux
-    for (const std::string& answer : {std::string(), folder.Path(), folderPath, longest})
+    const std::string longName = "/" + std::string(256, 'd') + ".tdm"; // over the system's 255 for a name
+    std::string longPath;
+    while (longPath.size() <= 4095)
+        longPath += "/" + std::string(200, 'p');
+    for (const std::string& answer : {std::string(), folder.Path(), folderPath, longName, longPath + "/x.tdm"})
         EXPECT_THROW(FileDialogAnswer::Split(answer), XBase) << answer;
 
     // A name that just fits grows too long with the type's extension.
-    std::unique_ptr<CFileSpec> file = FileDialogAnswer::Split("/" + std::string(256, 'n') + ".a");
+    std::unique_ptr<CFileSpec> file = FileDialogAnswer::Split("/" + std::string(253, 'n') + ".a");
     EXPECT_THROW(FileDialogAnswer::ApplyExtension(*file, kModType), XBase);
     EXPECT_STREQ(file->GetExtension(), ".a"); // left as it was
 }

@@ -247,14 +247,14 @@ TEST_F(ModStowerTest, ACancelledDialogEndsTheProgramWithoutAMod)
 
 // Failures that abandon the run end the program after one alert that says
 // what stopped it, and leave no mod behind.
-TEST_F(ModStowerTest, AFolderThatVanishesBeforeTheAnswerEndsWithTheMissingNameAlert)
+TEST_F(ModStowerTest, AFolderThatVanishesBeforeTheAnswerEndsWithAnAlertNamingIt)
 {
     AnswerSaveDialog(mTarget, [this] { fs::remove_all(mSource); });
     Run(mSource);
 
-    EXPECT_EQ(Application().alerts,
-              Lines{"Directory must contain a ModName.txt file containing the full name of the mod."});
+    EXPECT_EQ(Application().alerts, Lines{"The mod was not packed: \"demo mod\" cannot be listed."});
     EXPECT_EQ(CWindowList::GetCount(), 0u);
+    EXPECT_FALSE(fs::exists(mTarget));
 }
 
 TEST_F(ModStowerTest, ATargetThatCannotBeCreatedEndsWithAnAlert)
