@@ -20,7 +20,6 @@ TEST(WAVE_SAMPLE, IsMadeZeroedWithinTheLimits)
     EXPECT_STREQ(sample.GetName(), "");
 
     // No buffer can be made for more frames than a BAT holds: refused before allocating.
-    EXPECT_EQ(WAVE_SAMPLE::kMaxFrames, 33472512);
     EXPECT_THROW(WAVE_SAMPLE("big", 44100, WAVE_SAMPLE::kMaxFrames + 1, 0, 0, false), XOutOfMemory);
     EXPECT_THROW(WAVE_SAMPLE("negative", 44100, -1, 0, 0, false), XOutOfMemory);
     EXPECT_THROW(WAVE_SAMPLE::CheckLength(int64_t{1} << 32), XOutOfMemory);

@@ -100,12 +100,4 @@ TEST_F(ScreenTest, JPEGBitmapsJoinTheCache)
     EXPECT_EQ(mScreen.GetCachedCount(), 1u);
 }
 
-TEST_F(ScreenTest, FactsOfTheScreen)
-{
-    EXPECT_EQ(CScreen::GetCurrent(), &mScreen);
-    EXPECT_EQ(mScreen.GetScreenSize().width, WindowPort::GetScreenSize().width);
-    EXPECT_GT(mScreen.GetScreenSize().height, 0);
-    EXPECT_EQ(mScreen.GetDefaultFont().GetRecord(), GetDefaultFontRecord());
-}
-
 } // namespace

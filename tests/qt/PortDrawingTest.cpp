@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 using namespace WindowPort;
 
@@ -27,6 +28,19 @@ std::string Picture(WindowHandle window, const SRect& rect, SColour colour)
         rows += '\n';
     }
     return rows;
+}
+
+// Pixels that are not white, inside `rect` and outside it.
+std::pair<int, int> InkInAndOut(WindowHandle window, const SRect& rect)
+{
+    std::pair<int, int> ink{0, 0};
+    for (int32_t y = 0; y < 30; ++y) {
+        for (int32_t x = 0; x < 40; ++x) {
+            if (GetPixel(window, x, y) != kWhite)
+                ++(x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom ? ink.first : ink.second);
+        }
+    }
+    return ink;
 }
 
 class PortDrawingTest : public testing::Test {
@@ -119,15 +133,7 @@ TEST_F(PortDrawingTest, TextStaysInsideItsCell)
     EXPECT_EQ(extent.height, metrics.height);
     EXPECT_EQ(metrics.height, metrics.ascent + metrics.descent);
     DrawText(mWindow.Get(), 3, 4, "Hello", font, kBlack, nullptr);
-    int inside = 0;
-    int outside = 0;
-    for (int32_t y = 0; y < 30; ++y) {
-        for (int32_t x = 0; x < 40; ++x) {
-            const bool inCell = x >= 3 && x < 3 + extent.width && y >= 4 && y < 4 + metrics.height;
-            if (GetPixel(mWindow.Get(), x, y) != kWhite)
-                (inCell ? inside : outside) += 1;
-        }
-    }
+    const auto [inside, outside] = InkInAndOut(mWindow.Get(), {3, 4, 3 + extent.width, 4 + metrics.height});
     EXPECT_GT(inside, 10);
     EXPECT_EQ(outside, 0);
     DeleteFont(font);
@@ -136,14 +142,7 @@ TEST_F(PortDrawingTest, TextStaysInsideItsCell)
 TEST_F(PortDrawingTest, StandardIconStaysInItsRectangle)
 {
     DrawStandardIcon(mWindow.Get(), {4, 2, 28, 26}, EStandardIcon::kStop);
-    int inside = 0;
-    int outside = 0;
-    for (int32_t y = 0; y < 30; ++y) {
-        for (int32_t x = 0; x < 40; ++x) {
-            if (GetPixel(mWindow.Get(), x, y) != kWhite)
-                (x >= 4 && x < 28 && y >= 2 && y < 26 ? inside : outside) += 1;
-        }
-    }
+    const auto [inside, outside] = InkInAndOut(mWindow.Get(), {4, 2, 28, 26});
     EXPECT_GT(inside, 24 * 24 / 4);
     EXPECT_EQ(outside, 0);
 }

@@ -22,17 +22,11 @@ TEST_F(ProgramTexts, TheProgramsScriptsByNumber)
 {
     const struct { void (*get)(uint32_t, char*, int32_t); uint32_t number; const char* text; } cases[] = {
         {GetString, 1000010, "Stop"},
-        {GetString, 1000011, "Cancel"},
-        {GetString, 1000012, "OK"},
-        {GetString, 1000013, "Yes"},
-        {GetString, 1000014, "No"},
-        {GetString, 1000015, "Die rebel scum!"},
         {GetString, 1000099, "Counting to 1000:"},
         {GetString, 701000012, "OK"}, // the module part is not looked at
         {GetString, 66536012, "OK"},  // resource ids are 16-bit: 66536 is 1000
         {GetString, 1000500, ""},     // no text at that index
         {GetAlertScript, 1000000, "[STOP]Not enough memory to complete operation![OK]"},
-        {GetAlertScript, 1000001, "[STOP]Not enough memory for dialog or window![OK]"},
         {GetAlertScript, 1000002, "[STOP]The file \"^0\" could not be found.[OK]"},
         {GetAlertScript, 1000099, "[NOTE]This is test alert number two!\rPlease press _the_ button![OK]"},
         {GetAlertScript, 128034, "[STOP]ModStower requires a Linux kernel of version 4.0 or later."

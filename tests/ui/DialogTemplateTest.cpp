@@ -128,14 +128,4 @@ TEST(DialogTemplate, DialogUnitsToPixels)
     EXPECT_THROW(CDialogLayout::ToPixels(0, 0, 0, 32767, {6, 160}), XBadFormat);
 }
 
-TEST(DialogTemplate, LayoutItemsAreFoundByIdentifier)
-{
-    const CDialogLayout layout(Read(Layout(10005)), {6, 13});
-    EXPECT_EQ(layout.GetBox(), (SViewRect{0, 0, 285, 130}));
-    ASSERT_NE(layout.FindItem(4), nullptr);
-    EXPECT_EQ(layout.FindItem(4)->classAtom, 0x82);
-    EXPECT_EQ(layout.GetItemRect(1), (SViewRect{15, 97, 96, 119}));
-    EXPECT_EQ(layout.GetItemRect(6), std::nullopt);
-}
-
 } // namespace

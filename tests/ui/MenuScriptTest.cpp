@@ -145,13 +145,3 @@ TEST(MenuItemTable, ResetDropsTemporaryItemsAndDisablesTheRest)
         table.Append(added);
     EXPECT_THROW(table.Append(added), XBase);
 }
-
-TEST(MenuCommandID, PositionsEncodeBothWays)
-{
-    EXPECT_EQ(MenuCommandID::Make(1, 2), 201u * 256 + 2);
-    uint32_t menu = 0, item = 0;
-    EXPECT_TRUE(MenuCommandID::Split(201 * 256 + 2, menu, item));
-    EXPECT_EQ(menu, 1u);
-    EXPECT_EQ(item, 2u);
-    EXPECT_FALSE(MenuCommandID::Split(199 * 256 + 255, menu, item));
-}

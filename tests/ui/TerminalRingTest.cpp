@@ -100,14 +100,6 @@ TEST(TerminalRing, LinesAreCutToTheLineWidthAndStoredAsGiven)
     EXPECT_EQ(std::string(empty.GetLine(0)), "");
 }
 
-TEST(TerminalRing, ZeroRowsShowNothingWhileLinesAreStored)
-{
-    CTerminalRing ring(8, 20);
-    AppendNumbered(ring, 0, 5, 0);
-    EXPECT_EQ(ring.GetUsed(), 6);
-    EXPECT_TRUE(ring.GetShownLines(0).empty());
-}
-
 TEST(TerminalRing, ChangesAreTakenOnce)
 {
     CTerminalRing ring(3, 20);

@@ -1,7 +1,6 @@
 // The framework's file dialogs answered through the port's answerer.
 #include "files/FileTypeDescriptor.h"
 #include "files/FileTypeList.h"
-#include "media/XBase.h"
 #include "platform/WindowPort.h"
 #include "tests/files/TempFolder.h"
 #include "ui/FileDialogs.h"
@@ -65,14 +64,6 @@ TEST_F(FileDialogs, CancelLeavesNothing)
     types.Add(kAIFFType);
     EXPECT_FALSE(AskOpenFile("Open:", types, type, file));
     EXPECT_STREQ(type.GetText(), "");
-}
-
-TEST_F(FileDialogs, AnswersTooLongForASpecificationAreRefused)
-{
-    std::unique_ptr<CFileSpec> file;
-    mReply = {true, mFolder / std::string(255, 'n'), 0}; // a fine Linux name, too long for a specification
-    EXPECT_THROW(AskSaveFileOfType("Save mod as:", "Sample.tdm", kModType, file), XBase);
-    EXPECT_EQ(file, nullptr);
 }
 
 TEST_F(FileDialogs, SaveWithTypesPreselectsAndOpenTellsTheType)

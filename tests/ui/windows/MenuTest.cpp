@@ -1,6 +1,5 @@
 // Menus on the platform's menus: built from a script entry, shortcuts through
 // the bar's disable counter, command identifiers, and pop-ups.
-#include "media/XBase.h"
 #include "platform/system/EmbeddedResources.h"
 #include "rc/ProgramResources.h"
 #include "resources/ScriptCache.h"
@@ -141,21 +140,4 @@ TEST_F(MenuTest, ResetRemovesTemporaryItemsFromThePlatformMenuToo)
     const CMenuItem open = menu.GetItem(0);
     EXPECT_TRUE(open.disabled);
     EXPECT_FALSE(open.checked);
-}
-
-TEST_F(MenuTest, MalformedScriptsAndFullMenusAreRefused)
-{
-    static const unsigned char kBad[] = "1\t{File;Open=}";
-    const SEmbeddedResource bad[] = {{"SMNU", 128, kBad, sizeof kBad - 1}};
-    EmbeddedResources::Install(bad, 1);
-    GetScriptCache().Clear();
-    EXPECT_THROW(CMenu(128001u), XBadFormat);
-
-    CMenu menu("Full", 1);
-    CMenuItem item;
-    item.text = "item";
-    for (int i = 0; i < CMenuItemTable::kMaxItems; ++i)
-        menu.AppendItem(item);
-    EXPECT_THROW(menu.AppendItem(item), XBase);
-    EXPECT_EQ(WindowPort::GetMenuItemCount(menu.GetHandle()), CMenuItemTable::kMaxItems);
 }
