@@ -49,6 +49,10 @@ bool CheckSample(CMedia& file, const std::string& fileName, CPackUserInterface& 
             refuse(". Sample-rate must be 44100 Hz.");
         if (!info.plain)
             refuse(".");
+        // A sample without a single frame would become an AIFF file whose "COMM"
+        // no reader takes; it is refused as a file that cannot be read.
+        if (info.frames == 0)
+            return false;
         if (ok) {
             // Loading proves that the sample data can be read.
             std::unique_ptr<WAVE_SAMPLE> sample;

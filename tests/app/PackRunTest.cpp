@@ -249,6 +249,12 @@ TEST_F(PackRunTest, SamplesAndTheirChecks)
     std::vector<uint8_t> cut = aiff;
     SetBE32(cut.data() + 4, GetBE32(cut.data() + 4) + 28);
     mFolder.Write("tr808n1.aif", cut);
+    // An empty "data" chunk with another chunk behind it: a sample of no frames, which
+    // no AIFF file can hold.
+    std::vector<uint8_t> silent = MakeWaveFile({}, 1, 44100);
+    silent.insert(silent.end(), {'J', 'U', 'N', 'K', 2, 0, 0, 0, 0, 0});
+    SetLE32(silent.data() + 4, uint32_t(silent.size() - 8));
+    mFolder.Write("tr808n2.wav", silent);
     Pack();
 
     const Lines expected = Join(
@@ -256,6 +262,7 @@ TEST_F(PackRunTest, SamplesAndTheirChecks)
          "** Multiple formats for file found: TR808BD.wav...",
          "- Skipping file: TR808BD.wav...",
          "- Skipping file: tr808n1.aif...",
+         "- Skipping file: tr808n2.wav...",
          "Adding: tr808sd1.wav...",
          "** Invalid aiff: tr808sd2.aif. Only mono samples allowed.",
          "** Invalid aiff: tr808sd2.aif. Only 16-bit samples allowed.",
